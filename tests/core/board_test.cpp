@@ -1,0 +1,179 @@
+// The bordered board: layout, cell indexes, the deal and the generator.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <set>
+
+#include "board_picture.h"
+#include "modData.h"
+#include "random.h"
+
+using namespace qlx;
+
+namespace {
+
+GameState freshState(int16_t mode, int16_t numColors = 5) {
+    GameState s;
+    fillGridTables(s);
+    s.gameMode = mode;
+    s.numColors = numColors;
+    s.tileSize = 32;
+    return s;
+}
+
+// A source that replays fixed numbers, for exact deals.
+class Replay final : public UniformSource {
+public:
+    explicit Replay(std::vector<double> v) : values_(std::move(v)) {}
+    double next() override { return values_.at(pos_++ % values_.size()); }
+    size_t used() const { return pos_; }
+
+private:
+    std::vector<double> values_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+TEST(ResetBoard, StandardGameFramesEveryPlayingCellWithBorder) {
+    GameState s = freshState(kStandardGame);
+    resetBoard(s, 12, 10);
+    EXPECT_EQ(s.numCells, 168);
+    int playing = 0;
+    for (int16_t i = 0; i < s.numCells; ++i) {
+        const int16_t x = cellCol(s, i), y = cellRow(s, i);
+        const bool border = x == 0 || x == 13 || y == 0 || y == 11;
+        EXPECT_EQ(isInside(s, i), !border) << "index " << i;
+        EXPECT_EQ(s.board[i], border ? kBorder : kToDeal) << "index " << i;
+        playing += !border;
+    }
+    EXPECT_EQ(playing, 120);
+}
+
+TEST(ResetBoard, LargestGridFitsTheCapacity) {
+    GameState s = freshState(kStandardGame);
+    resetBoard(s, 25, 20);
+    EXPECT_EQ(s.numCells, 594);
+    EXPECT_LT(s.numCells, kBoardCapacity);
+    EXPECT_EQ(cellIndex(s, 26, 21), 593);
+}
+
+TEST(ResetBoard, FallingTilesLeavesTheTopThirdLessOneRowEmpty) {
+    // Rows 1..(rows/3 - 1) empty, the rest to be dealt, for each grid height.
+    const std::map<int16_t, int16_t> emptyRowsByHeight{{10, 2}, {12, 3}, {15, 4}, {20, 5}};
+    for (int g = 1; g <= 4; ++g) {
+        GameState s = freshState(kFallingTiles);
+        resetBoard(s, s.gridCols[g], s.gridRows[g]);
+        const int16_t emptyRows = emptyRowsByHeight.at(s.numRows);
+        for (int16_t y = 0; y <= s.numRows + 1; ++y) {
+            for (int16_t x = 0; x <= s.numCols + 1; ++x) {
+                const int16_t code = s.board[cellIndex(s, x, y)];
+                if (x == 0 || y == 0 || x == s.numCols + 1 || y == s.numRows + 1)
+                    EXPECT_EQ(code, kBorder);
+                else
+                    EXPECT_EQ(code, y <= emptyRows ? kEmpty : kToDeal) << s.numRows << " rows, cell " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(CellIndex, ColumnAndRowInvertTheIndex) {
+    GameState s = freshState(kStandardGame);
+    resetBoard(s, 16, 12);
+    for (int16_t y = 0; y <= 13; ++y) {
+        for (int16_t x = 0; x <= 17; ++x) {
+            const int16_t i = cellIndex(s, x, y);
+            EXPECT_EQ(i, 18 * y + x);
+            EXPECT_EQ(cellCol(s, i), x);
+            EXPECT_EQ(cellRow(s, i), y);
+        }
+    }
+}
+
+TEST(Directions, FollowTheGridWidth) {
+    GameState s = freshState(kStandardGame);
+    resetBoard(s, 12, 10);
+    EXPECT_EQ(s.dirOffset, (std::array<int16_t, 5>{0, 1, 14, -1, -14}));
+    resetBoard(s, 25, 20);
+    EXPECT_EQ(s.dirOffset, (std::array<int16_t, 5>{0, 1, 27, -1, -27}));
+}
+
+TEST(FillBoard, DealsEveryWaitingCellAndLeavesBorderAndEmptyCells) {
+    GameState s = freshState(kFallingTiles, 8);
+    resetBoard(s, 25, 20);
+    const auto before = s.board;
+    GameRandom rnd;
+    fillBoard(s, rnd);
+    for (int16_t i = 0; i < s.numCells; ++i) {
+        if (before[i] == kToDeal) {
+            EXPECT_GE(s.board[i], 1);
+            EXPECT_LE(s.board[i], 8);
+        } else {
+            EXPECT_EQ(s.board[i], before[i]);
+        }
+    }
+}
+
+TEST(FillBoard, MapsTheUnitIntervalOntoKindsByFloor) {
+    GameState s = freshState(kStandardGame, 5);
+    resetBoard(s, 12, 10);
+    // 5r + 1 floored: 0 -> 1, 0.2 -> 2, 0.1999 -> 1, 0.9999 -> 5.
+    Replay rnd({0.0, 0.2, 0.1999, 0.9999});
+    fillBoard(s, rnd);
+    const int16_t first = cellIndex(s, 1, 1);
+    EXPECT_EQ(s.board[first], 1);
+    EXPECT_EQ(s.board[first + 1], 2);
+    EXPECT_EQ(s.board[first + 2], 1);
+    EXPECT_EQ(s.board[first + 3], 5);
+    EXPECT_EQ(rnd.used(), 120u);  // one number per playing cell, none for the border
+}
+
+TEST(FillBoard, RedealsTilesAlreadyOnTheBoard) {
+    GameState s = test::boardFromPicture({"####", "#5.#", "#12#", "####"});
+    Replay rnd({0.5});
+    fillBoard(s, rnd);
+    EXPECT_EQ(test::innerPictureOf(s), (std::vector<std::string>{"3.", "33"}));
+}
+
+TEST(GameRandom, StartsFromTheSameStateEveryRun) {
+    GameRandom a, b;
+    for (int k = 0; k < 1000; ++k) ASSERT_EQ(a.nextBits(), b.nextBits());
+    // The sequence itself is part of the program (the first board after start-up
+    // must be the same on every build and machine): SplitMix64 from the fixed state.
+    GameRandom c;
+    EXPECT_EQ(c.nextBits(), 0xfa96aac0c971fdc2ull);
+}
+
+TEST(GameRandom, StaysInTheUnitIntervalAndCoversEveryKindEvenly) {
+    GameRandom rnd;
+    std::array<int, 9> counts{};
+    const int n = 80000;
+    for (int k = 0; k < n; ++k) {
+        const double r = rnd.next();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        ++counts[static_cast<int>(8 * r + 1)];
+    }
+    for (int kind = 1; kind <= 8; ++kind) EXPECT_NEAR(counts[kind], n / 8, n / 80) << "kind " << kind;
+}
+
+TEST(GameRandom, SameOptionsDealTheSameFirstBoards) {
+    GameState a = freshState(kStandardGame, 6), b = freshState(kStandardGame, 6);
+    GameRandom ra, rb;
+    for (int game = 0; game < 3; ++game) {
+        resetBoard(a, 20, 15);
+        resetBoard(b, 20, 15);
+        fillBoard(a, ra);
+        fillBoard(b, rb);
+        EXPECT_EQ(a.board, b.board) << "game " << game;
+    }
+    std::set<std::array<int16_t, kBoardCapacity>> distinct;
+    GameRandom r;
+    for (int game = 0; game < 3; ++game) {
+        resetBoard(a, 20, 15);
+        fillBoard(a, r);
+        distinct.insert(a.board);
+    }
+    EXPECT_EQ(distinct.size(), 3u);
+}

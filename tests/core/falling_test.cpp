@@ -1,0 +1,131 @@
+// The falling batch and the clock.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "board_picture.h"
+#include "clock.h"
+#include "modData.h"
+#include "random.h"
+
+using namespace qlx;
+using qlx::test::boardFromPicture;
+using qlx::test::innerPictureOf;
+using Rows = std::vector<std::string>;
+
+namespace {
+class Fixed final : public UniformSource {
+public:
+    explicit Fixed(double v) : v_(v) {}
+    double next() override { return v_; }
+
+private:
+    double v_;
+};
+}  // namespace
+
+TEST(FallingTiles, BatchFillsColumnsOneToNumColorsOfTheTopRow) {
+    GameState s = boardFromPicture({
+        "##############",
+        "#............#",
+        "#............#",
+        "#..........12#",
+        "##############",
+    });
+    Fixed r(0.0);
+    ASSERT_TRUE(addFallingTiles(s, r));
+    EXPECT_EQ(innerPictureOf(s), (Rows{"11111.......", "............", "..........12"}));
+    settleTiles(s, kDown);
+    settleTiles(s, kRight);
+    EXPECT_EQ(innerPictureOf(s), (Rows{"............", "............", ".....1111112"}));
+}
+
+TEST(FallingTiles, EntryIsBlockedOnlyUpToColumnNumColorsPlusOne) {
+    // A tile at column numColors + 1 blocks and nothing changes.
+    GameState blocked = boardFromPicture({"##############", "#.....1......#", "#............#", "##############"});
+    const auto before = blocked.board;
+    Fixed r(0.5);
+    EXPECT_FALSE(addFallingTiles(blocked, r));
+    EXPECT_EQ(blocked.board, before);
+
+    // One column further right does not block.
+    GameState open = boardFromPicture({"##############", "#......1.....#", "#............#", "##############"});
+    EXPECT_TRUE(addFallingTiles(open, r));
+    EXPECT_EQ(innerPictureOf(open)[0], "33333.1.....");
+}
+
+TEST(FallingTiles, RoundsToNearestWithHalvesToEven) {
+    // (numColors - 1) r + 1 with 5 kinds: r = 0.125 gives 1.5 -> 2, r = 0.375 gives 2.5 -> 2,
+    // r = 0.625 gives 3.5 -> 4, r just under 1 gives 5.
+    const std::array<std::pair<double, int16_t>, 5> cases{{{0.125, 2}, {0.375, 2}, {0.625, 4}, {0.124, 1}, {0.99, 5}}};
+    for (auto [r, kind] : cases) {
+        GameState s = boardFromPicture({"##############", "#............#", "##############"});
+        Fixed f(r);
+        ASSERT_TRUE(addFallingTiles(s, f));
+        EXPECT_EQ(s.board[cellIndex(s, 1, 1)], kind) << "r = " << r;
+    }
+}
+
+TEST(FallingTiles, ExtremeKindsComeHalfAsOftenAsTheOthers) {
+    GameRandom rnd(7);
+    for (int16_t kinds = 5; kinds <= 8; ++kinds) {
+        std::array<int, 9> counts{};
+        int total = 0;
+        for (int k = 0; k < 4000; ++k) {
+            GameState s = boardFromPicture({"##############", "#............#", "##############"}, kinds);
+            ASSERT_TRUE(addFallingTiles(s, rnd));
+            for (int16_t x = 1; x <= kinds; ++x) {
+                const int16_t kind = s.board[cellIndex(s, x, 1)];
+                ASSERT_GE(kind, 1);
+                ASSERT_LE(kind, kinds);
+                ++counts[kind];
+                ++total;
+            }
+        }
+        const double middle = static_cast<double>(total) / (kinds - 1);
+        for (int16_t kind = 1; kind <= kinds; ++kind) {
+            const double expected = (kind == 1 || kind == kinds) ? middle / 2 : middle;
+            EXPECT_NEAR(counts[kind], expected, expected * 0.1) << kinds << " kinds, kind " << kind;
+        }
+    }
+}
+
+TEST(Clock, TextHasMinutesAndTwoDigitSeconds) {
+    const std::array<std::pair<int32_t, const char*>, 8> cases{
+        {{0, "0:00"}, {7, "0:07"}, {9, "0:09"}, {10, "0:10"}, {59, "0:59"}, {60, "1:00"}, {600, "10:00"}, {4503, "75:03"}}};
+    for (auto [seconds, text] : cases) EXPECT_EQ(clockText(seconds), text);
+}
+
+TEST(Clock, CountsUpInAStandardGameAndNeverTimesOut) {
+    GameState s;
+    s.gameMode = kStandardGame;
+    s.clockSeconds = 0;
+    for (int k = 0; k < 61; ++k) EXPECT_FALSE(tickClock(s));
+    EXPECT_EQ(clockText(s.clockSeconds), "1:01");
+    s.clockSeconds = INT32_MAX;  // wraps rather than overflowing
+    tickClock(s);
+    EXPECT_EQ(s.clockSeconds, INT32_MIN);
+}
+
+TEST(Clock, CountsDownInFallingTilesAndTimesOutAtZero) {
+    GameState s;
+    s.gameMode = kFallingTiles;
+    s.clockSeconds = timeLimitFor(0);
+    ASSERT_EQ(s.clockSeconds, 120);
+    tickClock(s);
+    EXPECT_EQ(clockText(s.clockSeconds), "1:59");
+    for (int k = 1; k < 111; ++k) ASSERT_FALSE(tickClock(s));
+    EXPECT_EQ(clockText(s.clockSeconds), "0:09");
+    for (int k = 111; k < 119; ++k) ASSERT_FALSE(tickClock(s));
+    EXPECT_TRUE(tickClock(s));
+    EXPECT_EQ(clockText(s.clockSeconds), "0:00");
+}
+
+TEST(Clock, LimitsAndPeriodsFollowTheStoredIndexes) {
+    EXPECT_EQ(timeLimitFor(3), 210);
+    EXPECT_EQ(timeLimitFor(19), 690);
+    EXPECT_EQ(clockText(timeLimitFor(19) - 1), "11:29");
+    EXPECT_EQ(tilePeriodFor(0), 2000);
+    EXPECT_EQ(tilePeriodFor(3), 5000);
+    EXPECT_EQ(tilePeriodFor(19), 21000);
+}

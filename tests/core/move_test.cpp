@@ -1,0 +1,231 @@
+// The move: finding, removing and scoring a group, the settle and the end test.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "board_picture.h"
+#include "modData.h"
+#include "random.h"
+#include "reference_rules.h"
+
+using namespace qlx;
+using qlx::test::boardFromPicture;
+using qlx::test::innerPictureOf;
+using Rows = std::vector<std::string>;
+
+TEST(GroupSearch, FindsAGroupAlongTheBorderInFullAndNeverMarksTheBorder) {
+    GameState s = boardFromPicture({
+        "######",
+        "#1112#",
+        "#2312#",
+        "#1111#",
+        "######",
+    });
+    ASSERT_TRUE(isGroup(s, cellIndex(s, 1, 1)));
+    for (int16_t i = 0; i < s.numCells; ++i) {
+        if (!isInside(s, i)) {
+            EXPECT_EQ(s.markBoard[i], kBorder) << "border cell " << i << " was marked";
+        }
+    }
+    EXPECT_EQ(removeGroup(s), 8);
+    EXPECT_EQ(innerPictureOf(s), (Rows{"...2", "23.2", "...."}));
+}
+
+TEST(GroupSearch, DiagonalTilesAreNotNeighbours) {
+    GameState s = boardFromPicture({
+        "#####",
+        "#121#",
+        "#212#",
+        "#####",
+    });
+    for (int16_t y = 1; y <= 2; ++y)
+        for (int16_t x = 1; x <= 3; ++x) EXPECT_FALSE(isGroup(s, cellIndex(s, x, y))) << x << "," << y;
+    EXPECT_TRUE(noMovesLeft(s));
+}
+
+TEST(GroupSearch, LoneTileIsNoGroupAndRemovesOnlyItself) {
+    GameState s = boardFromPicture({
+        "#####",
+        "#.2.#",
+        "#313#",
+        "#####",
+    });
+    EXPECT_FALSE(isGroup(s, cellIndex(s, 2, 2)));
+    EXPECT_EQ(markGroup(s, cellIndex(s, 2, 2)), 1);
+}
+
+TEST(GroupSearch, CountsASnakeThatTurnsBackOnItself) {
+    GameState s = boardFromPicture({
+        "#######",
+        "#44444#",
+        "#23334#",
+        "#44444#",
+        "#4....#",
+        "#######",
+    });
+    ASSERT_TRUE(isGroup(s, cellIndex(s, 5, 2)));
+    EXPECT_EQ(removeGroup(s), 12);
+}
+
+TEST(GroupScore, IsTheTriangularNumber) {
+    const std::array<std::pair<int16_t, int32_t>, 7> table{
+        {{2, 3}, {3, 6}, {4, 10}, {5, 15}, {10, 55}, {20, 210}, {50, 1275}}};
+    for (auto [n, points] : table) EXPECT_EQ(groupScore(n), points) << n;
+    EXPECT_EQ(groupScore(500), 125250);  // a whole 25 x 20 board: beyond 16 bits
+}
+
+TEST(Settle, SlideExampleStacksTallerColumnsOntoTheirRightNeighbours) {
+    // Bottom row A B C, D over A, E over C, F over D; everything already dropped.
+    GameState s = boardFromPicture({
+        "#####",
+        "#6..#",
+        "#4.5#",
+        "#123#",
+        "#####",
+    });
+    settleTiles(s, kRight);
+    EXPECT_EQ(innerPictureOf(s), (Rows{
+                                      "..6",
+                                      ".45",
+                                      "123",
+                                  }));
+}
+
+TEST(Settle, FallThenSlideClosesEmptyColumnsFromTheLeft) {
+    GameState s = boardFromPicture({
+        "######",
+        "#1.2.#",
+        "#3...#",
+        "#4.5.#",
+        "######",
+    });
+    settleTiles(s, kDown);
+    EXPECT_EQ(innerPictureOf(s), (Rows{"1...", "3.2.", "4.5."}));
+    settleTiles(s, kRight);
+    EXPECT_EQ(innerPictureOf(s), (Rows{"...1", "..32", "..45"}));
+}
+
+TEST(Settle, TilesNeverEnterTheBorderOrPassAnotherTile) {
+    GameState s = boardFromPicture({
+        "#####",
+        "#12.#",
+        "#...#",
+        "#####",
+    });
+    settleTiles(s, kLeft);
+    EXPECT_EQ(innerPictureOf(s), (Rows{"12.", "..."}));
+    settleTiles(s, kUp);
+    EXPECT_EQ(innerPictureOf(s), (Rows{"12.", "..."}));
+    settleTiles(s, kRight);
+    EXPECT_EQ(innerPictureOf(s), (Rows{".12", "..."}));
+    for (int16_t i = 0; i < s.numCells; ++i) {
+        if (!isInside(s, i)) {
+            EXPECT_EQ(s.board[i], kBorder);
+        }
+    }
+}
+
+TEST(PixelToCell, FirstPixelOfATileCountsToItsUpperLeftNeighbour) {
+    GameState s = boardFromPicture({"#####", "#123#", "#456#", "#####"});
+    for (int16_t size : {16, 32, 48}) {
+        s.tileSize = size;
+        EXPECT_EQ(cellAtPixel(s, 0, 0), cellIndex(s, 1, 1));
+        EXPECT_EQ(cellAtPixel(s, size, size), cellIndex(s, 1, 1));
+        EXPECT_EQ(cellAtPixel(s, size + 1, 1), cellIndex(s, 2, 1));
+        EXPECT_EQ(cellAtPixel(s, 1, size + 1), cellIndex(s, 1, 2));
+        EXPECT_EQ(cellAtPixel(s, 3 * size - 1, 2 * size - 1), cellIndex(s, 3, 2));
+        EXPECT_EQ(cellAtPixel(s, 2 * size + 0.75, 0.25), cellIndex(s, 3, 1));
+        EXPECT_EQ(cellAtPixel(s, 2 * size + 0.25, 0.25), cellIndex(s, 2, 1));
+    }
+}
+
+TEST(NoMovesLeft, SeesAnyPairOfEqualNeighboursAndIgnoresEmptyCells) {
+    EXPECT_TRUE(noMovesLeft(boardFromPicture({"####", "#..#", "#..#", "####"})));
+    EXPECT_TRUE(noMovesLeft(boardFromPicture({"#####", "#1.1#", "#212#", "#####"})));
+    EXPECT_FALSE(noMovesLeft(boardFromPicture({"#####", "#...#", "#.33#", "#####"})));
+    EXPECT_FALSE(noMovesLeft(boardFromPicture({"#####", "#..2#", "#1.2#", "#####"})));
+}
+
+namespace {
+
+// A settled random board: columns of random heights packed down and right, a
+// random mix of kinds, the way a game leaves it.
+GameState randomBoard(GameRandom& rnd, int16_t cols, int16_t rows, int16_t kinds) {
+    GameState s;
+    fillGridTables(s);
+    s.gameMode = kStandardGame;
+    s.numColors = kinds;
+    resetBoard(s, cols, rows);
+    fillBoard(s, rnd);
+    const double holes = rnd.next() * 0.7;
+    for (int16_t i = 0; i < s.numCells; ++i)
+        if (isInside(s, i) && rnd.next() < holes) s.board[i] = kEmpty;
+    return s;
+}
+
+std::array<int, 11> kindCounts(const GameState& s) {
+    std::array<int, 11> counts{};
+    for (int16_t i = 0; i < s.numCells; ++i)
+        if (s.board[i] >= 0 && s.board[i] <= 10) ++counts[s.board[i]];
+    return counts;
+}
+
+}  // namespace
+
+TEST(Property, SettleAndEndTestAgreeWithTheirStepwiseFormsOnRandomBoards) {
+    GameRandom rnd(12345);
+    int boards = 0;
+    for (int g = 1; g <= 4; ++g) {
+        for (int16_t kinds = 5; kinds <= 8; ++kinds) {
+            for (int k = 0; k < 250; ++k, ++boards) {
+                GameState s = randomBoard(rnd, kGridCols[g], kGridRows[g], kinds);
+                GameState ref = s;
+                const auto counts = kindCounts(s);
+
+                settleTiles(s, kDown);
+                test::settleTilesStepwise(ref, kDown);
+                ASSERT_EQ(s.board, ref.board) << "fall differs, board " << boards;
+                settleTiles(s, kRight);
+                test::settleTilesStepwise(ref, kRight);
+                ASSERT_EQ(s.board, ref.board) << "slide differs, board " << boards;
+
+                ASSERT_EQ(kindCounts(s), counts) << "tiles were lost or made, board " << boards;
+                for (int16_t i = 0; i < s.numCells; ++i) {
+                    if (!isInside(s, i)) {
+                        ASSERT_EQ(s.board[i], kBorder);
+                        continue;
+                    }
+                    if (s.board[i] == kEmpty) continue;
+                    // Packed down and right: nothing empty below or to the right of a tile.
+                    ASSERT_NE(s.board[i + s.dirOffset[kDown]], kEmpty) << "hole under a tile, board " << boards;
+                    ASSERT_NE(s.board[i + s.dirOffset[kRight]], kEmpty) << "gap right of a tile, board " << boards;
+                }
+                ASSERT_EQ(noMovesLeft(s), test::noMovesLeftBySearch(ref)) << "end test differs, board " << boards;
+            }
+        }
+    }
+    EXPECT_EQ(boards, 4000);
+}
+
+TEST(Property, EndTestAgreesOnBoardsWithFewGroups) {
+    // Boards with no group are rare when dealt at random; build many by
+    // alternating kinds and breaking the pattern in a few cells.
+    GameRandom rnd(99);
+    int withoutGroups = 0;
+    for (int k = 0; k < 2000; ++k) {
+        GameState s = randomBoard(rnd, 12, 10, 8);
+        for (int16_t y = 1; y <= s.numRows; ++y)
+            for (int16_t x = 1; x <= s.numCols; ++x)
+                s.board[cellIndex(s, x, y)] = static_cast<int16_t>(1 + (x + 2 * y) % 4);
+        for (int flips = k % 3; flips > 0; --flips) {
+            const int16_t x = static_cast<int16_t>(1 + rnd.next() * 12), y = static_cast<int16_t>(1 + rnd.next() * 10);
+            s.board[cellIndex(s, x, y)] = static_cast<int16_t>(1 + rnd.next() * 8);
+        }
+        GameState ref = s;
+        const bool none = noMovesLeft(s);
+        ASSERT_EQ(none, test::noMovesLeftBySearch(ref)) << "board " << k;
+        withoutGroups += none;
+    }
+    EXPECT_GT(withoutGroups, 500);
+    EXPECT_LT(withoutGroups, 2000);
+}
