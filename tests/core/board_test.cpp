@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "board_picture.h"
+#include "text_board.h"
 #include "modData.h"
 #include "random.h"
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "board_picture.h"
+#include "text_board.h"
 #include "clock.h"
 #include "modData.h"
 #include "random.h"

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "board_picture.h"
+#include "text_board.h"
 #include "modData.h"
 #include "random.h"
 #include "reference_rules.h"

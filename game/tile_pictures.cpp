@@ -1,0 +1,44 @@
+#include "tile_pictures.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cmath>
+
+namespace qlx {
+
+ImageList::ImageList(int pictureSize, QString resourceDir) : size_(pictureSize), dir_(std::move(resourceDir)) {}
+
+const QImage& ImageList::picture(int n, qreal devicePixelRatio) const {
+    const std::pair<int, int> key{n, static_cast<int>(std::lround(devicePixelRatio * 100))};
+    auto it = cache_.find(key);
+    if (it == cache_.end()) it = cache_.emplace(key, render(n, devicePixelRatio)).first;
+    return it->second;
+}
+
+QImage ImageList::render(int n, qreal ratio) const {
+    if (n < 1 || n > kPictureCount) return {};
+    const int pixels = static_cast<int>(std::lround(size_ * ratio));
+    const QString base = dir_ + QStringLiteral("/tile_%1").arg(n, 2, 10, QLatin1Char('0'));
+    QImage out;
+    if (QFile::exists(base + QStringLiteral(".svg"))) {
+        QSvgRenderer svg(base + QStringLiteral(".svg"));
+        out = QImage(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        QPainter p(&out);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p, QRectF(0, 0, pixels, pixels));
+    } else {
+        const QImage source(base + QStringLiteral(".png"));
+        if (source.isNull()) return {};
+        out = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                  .scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    out.setDevicePixelRatio(ratio);
+    return out;
+}
+
+TilePictures::TilePictures(QString resourceDir)
+    : lists_{ImageList(16, resourceDir), ImageList(32, resourceDir), ImageList(48, resourceDir)} {}
+
+}  // namespace qlx

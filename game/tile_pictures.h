@@ -1,0 +1,44 @@
+// The three image lists of tile pictures (16, 32 and 48 pixels), each holding
+// the same 45 pictures numbered from 1: picture 9 * set + code.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <map>
+
+namespace qlx {
+
+inline constexpr int kPictureCount = 45;
+
+// One image list: square pictures of one size. A picture is rendered from its
+// source (vector, or a large bitmap scaled smoothly) the first time it is asked
+// for at a given device pixel ratio, and kept.
+class ImageList {
+public:
+    explicit ImageList(int pictureSize, QString resourceDir = QStringLiteral(":/tiles"));
+
+    int pictureSize() const { return size_; }
+    // Picture n (1..45) at this list's size, for a screen of the given pixel ratio.
+    // An unknown number or a missing source gives a null image.
+    const QImage& picture(int n, qreal devicePixelRatio = 1.0) const;
+
+private:
+    QImage render(int n, qreal devicePixelRatio) const;
+
+    int size_;
+    QString dir_;
+    mutable std::map<std::pair<int, int>, QImage> cache_;  // (n, ratio * 100)
+};
+
+// ImageList1(0..2): the lists for "small", "Standard" and "Big".
+class TilePictures {
+public:
+    explicit TilePictures(QString resourceDir = QStringLiteral(":/tiles"));
+    const ImageList& list(int tileSizeIndex) const { return lists_.at(static_cast<size_t>(tileSizeIndex)); }
+
+private:
+    std::array<ImageList, 3> lists_;
+};
+
+}  // namespace qlx

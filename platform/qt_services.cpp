@@ -1,0 +1,67 @@
+#include "qt_services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+namespace qlx {
+
+void QtMessageBox::show(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromStdString(text),
+                    QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+QtSound::QtSound() = default;
+
+QtSound::~QtSound() {
+    for (auto& [path, effect] : effects_) delete effect;
+}
+
+void QtSound::play(const std::string& path) {
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo::exists(file)) return;  // a missing file is silent
+    // Leave the caller at once; the effect is created from the event loop.
+    QTimer::singleShot(0, qApp, [this, file] { playNow(file); });
+}
+
+void QtSound::playNow(const QString& path) {
+    QSoundEffect*& effect = effects_[path];
+    if (!effect) {
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    effect->stop();
+    effect->play();  // plays once loaded; without an audio device it stays silent
+}
+
+void QtMovePause::pause(int milliseconds) {
+    // Widgets repaint synchronously when refreshed; make sure the window
+    // system has been sent the picture before the thread sleeps.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) w->repaint();
+    }
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void QtWebLink::open(const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
+
+namespace {
+float twipsPerPixel(bool horizontal) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return 15.0f;
+    const qreal dpi = horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
+    return dpi > 0 ? static_cast<float>(1440.0 / dpi) : 15.0f;
+}
+}  // namespace
+
+float QtScreenMetrics::twipsPerPixelX() const { return twipsPerPixel(true); }
+float QtScreenMetrics::twipsPerPixelY() const { return twipsPerPixel(false); }
+
+}  // namespace qlx

@@ -1,0 +1,61 @@
+// Test doubles of the system services: they record what was asked and answer
+// at once. Each can run a hook while it is "open", to deliver events then.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "services.h"
+
+namespace qlx::test {
+
+class RecordingMessages final : public MessageBox {
+public:
+    void show(const std::string& text) override {
+        shown.push_back(text);
+        if (whileOpen) whileOpen(text);
+    }
+    std::vector<std::string> shown;
+    std::function<void(const std::string&)> whileOpen;
+};
+
+class RecordingSound final : public Sound {
+public:
+    void play(const std::string& path) override { played.push_back(path); }
+    std::vector<std::string> played;
+};
+
+class RecordingPause final : public MovePause {
+public:
+    void pause(int milliseconds) override {
+        pauses.push_back(milliseconds);
+        if (during) during(milliseconds);
+    }
+    std::vector<int> pauses;
+    std::function<void(int)> during;
+};
+
+class RecordingWeb final : public WebLink {
+public:
+    void open(const std::string& url) override { opened.push_back(url); }
+    std::vector<std::string> opened;
+};
+
+class RecordingHelp final : public HelpViewer {
+public:
+    void showContents(const std::string& path) override { shown.push_back(path); }
+    std::vector<std::string> shown;
+};
+
+class FixedScreen final : public ScreenMetrics {
+public:
+    explicit FixedScreen(float twipsPerPixel = 15.0f) : tpp_(twipsPerPixel) {}
+    float twipsPerPixelX() const override { return tpp_; }
+    float twipsPerPixelY() const override { return tpp_; }
+
+private:
+    float tpp_;
+};
+
+}  // namespace qlx::test

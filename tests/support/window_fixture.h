@@ -1,0 +1,137 @@
+// A running program for window tests: the real main window over the test
+// doubles, and a helper that answers the modal dialogs as they open.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Module8.h"
+#include "board_picture.h"
+#include "diagUN.h"
+#include "diagWow.h"
+#include <QLineEdit>
+#include "doubles.h"
+#include "frmStats.h"
+#include "program.h"
+
+namespace qlx::test {
+
+// Answers modal dialogs in the order they open. Each answer sees the dialog
+// and closes it; what each dialog showed is recorded by its title.
+class DialogAnswers : public QObject {
+public:
+    using Answer = std::function<void(QDialog*)>;
+
+    DialogAnswers() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start();
+    }
+
+    void then(Answer a) { answers_.push_back(std::move(a)); }
+    bool allUsed() const { return answers_.empty(); }
+
+    std::vector<QString> titles;  // every dialog seen, in order
+    int unexpected = 0;           // dialogs that found no answer (closed with reject)
+
+private:
+    void poll() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == last_) return;
+        last_ = dialog;
+        titles.push_back(dialog->windowTitle());
+        if (answers_.empty()) {
+            ++unexpected;
+            dialog->reject();
+            return;
+        }
+        Answer a = std::move(answers_.front());
+        answers_.pop_front();
+        a(dialog);
+    }
+
+    QTimer timer_;
+    std::deque<Answer> answers_;
+    QDialog* last_ = nullptr;
+};
+
+// Common answers.
+inline DialogAnswers::Answer playAgain() {
+    return [](QDialog* d) { static_cast<diagWow*>(d)->OKButton()->click(); };
+}
+inline DialogAnswers::Answer cancelWow(QString* info = nullptr) {
+    return [info](QDialog* d) {
+        auto* wow = static_cast<diagWow*>(d);
+        if (info) *info = wow->lblInfo()->text();
+        wow->CancelButton()->click();
+    };
+}
+inline DialogAnswers::Answer enterName(QString name) {
+    return [name](QDialog* d) {
+        auto* un = static_cast<diagUN*>(d);
+        un->txtName()->setText(name);
+        un->OKButton()->click();
+    };
+}
+inline DialogAnswers::Answer closeStats(std::vector<QString>* rows = nullptr) {
+    return [rows](QDialog* d) {
+        auto* st = static_cast<frmStats*>(d);
+        if (rows) {
+            for (int i = 0; i < 3; ++i) rows->push_back(st->lblUsrName()[i]->text() + "=" + st->lblSec()[i]->text());
+        }
+        st->OKButton()->click();
+    };
+}
+
+struct RunningProgram {
+    RecordingMessages messages;
+    RecordingSound sound;
+    RecordingPause pause;
+    RecordingWeb web;
+    FixedScreen screen;
+    GameRandom random;
+    Services services{messages, sound, pause, web, screen, random, nullptr, "/opt/quellix"};
+    Program program;
+    std::unique_ptr<frmQLX> window;
+
+    explicit RunningProgram(Registry* registry = nullptr) {
+        services.registry = registry;
+        window = startProgram(program, services);
+    }
+
+    GameState& game() { return program.game; }
+
+    // The centre of a playing cell (column and row counted from 1), in board pixels.
+    QPointF pixelOf(int x, int y) const {
+        const int ts = program.game.tileSize;
+        return {(x - 1) * ts + ts / 2.0, (y - 1) * ts + ts / 2.0};
+    }
+    void click(int x, int y) {
+        const QPointF p = pixelOf(x, y);
+        window->pbGrid_MouseDown(p.x(), p.y());
+    }
+    // Lays a board out from rows of text ('.' empty, '1'..'8' kinds), bottom-right aligned as a game keeps it.
+    void setBoard(const std::vector<std::string>& rows) {
+        GameState& g = program.game;
+        for (int y = 1; y <= g.numRows; ++y)
+            for (int x = 1; x <= g.numCols; ++x) g.board[cellIndex(g, x, y)] = kEmpty;
+        const int top = g.numRows - static_cast<int>(rows.size());
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const int left = g.numCols - static_cast<int>(rows[r].size());
+            for (size_t c = 0; c < rows[r].size(); ++c) {
+                const char ch = rows[r][c];
+                g.board[cellIndex(g, left + 1 + c, top + 1 + r)] = ch == '.' ? kEmpty : static_cast<int16_t>(ch - '0');
+            }
+        }
+    }
+};
+
+}  // namespace qlx::test

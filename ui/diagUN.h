@@ -1,0 +1,36 @@
+// The name dialog shown when a finished game reaches the best scores.
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace qlx {
+
+class ScreenMetrics;
+
+class diagUN : public QDialog {
+    Q_OBJECT
+public:
+    diagUN(int16_t gameMode, const ScreenMetrics& screen, QWidget* parent = nullptr);
+
+    // The entered name, valid once the dialog has closed, however it was closed.
+    const std::string& userName() const { return userName_; }
+    QLabel* lblCongMsg() const { return lblCongMsg_; }
+    QLineEdit* txtName() const { return txtName_; }
+    QPushButton* OKButton() const { return okButton_; }
+
+    void done(int result) override;
+
+private:
+    QLabel* lblCongMsg_;
+    QLineEdit* txtName_;
+    QPushButton* okButton_;
+    std::string userName_;
+};
+
+}  // namespace qlx

@@ -1,0 +1,151 @@
+// The main window: the board picture, the statistics panel, the pause button,
+// the two timers and the menus. It turns events into calls on the game state
+// and shows the results.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+
+#include "game_timer.h"
+#include "program.h"
+#include "tile_pictures.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace qlx {
+
+class BoardPicture;
+
+class frmQLX : public QMainWindow {
+    Q_OBJECT
+public:
+    frmQLX(Program& program, Services& services, QWidget* parent = nullptr);
+    ~frmQLX() override;
+
+    // Game procedures.
+    void startGame();
+    void gameOver();
+    void gameOverAnimation();
+    void resizeWindow();
+    void enablePause(bool paused);
+
+    // Event handlers, public so that tests can drive them as the window system would.
+    void Form_Load();
+    void Form_MouseDown();
+    void Form_KeyPress(int keyAscii);
+    void Form_Unload();
+    void pbGrid_MouseDown(double x, double y);
+    void timerSeconds_Timer();
+    void timerTileSpeed_Timer();
+    void cmdPuase_Click();
+    void MNU_PAUSE_Click();
+    void MNU_EXIT_Click();
+    void MNU_GS_Click(int16_t index);
+    void MNU_SIZ_Click(int16_t index);
+    void MNU_NC_Click(int16_t index);
+    void MNU_TN_Click(int16_t index);
+    void MNU_SCORES_Click();
+    void MNU_STANDARD_Click();
+    void MNU_FB_Click();
+    void MNU_FALL_Click();
+    void MNU_HC_Click();
+    void MNU_ABT_Click();
+
+    // Check marks of the option menus.
+    void setMenuSelected(int16_t index);
+    void setTileMenuSelected(int16_t index);
+    void setNCMenuSelected(int16_t index);
+    void setMenuGSSelected(int16_t index);
+
+    // Controls, for tests and for the dialogs.
+    BoardPicture* pbGrid() const { return pbGrid_; }
+    QGroupBox* frameStats() const { return frameStats_; }
+    QLabel* lblAScore() const { return lblAScore_; }
+    QLabel* lblTotScore() const { return lblTotScore_; }
+    QLabel* lblTimeCap() const { return lblTimeCap_; }
+    QLabel* lblTime() const { return lblTime_; }
+    QPushButton* cmdPuase() const { return cmdPuase_; }
+    GameTimer& timerSeconds() { return timerSeconds_; }
+    GameTimer& timerTileSpeed() { return timerTileSpeed_; }
+    QAction* MNU_PAUSE() const { return mnuPause_; }
+    const std::array<QAction*, 4>& MNU_GS() const { return mnuGS_; }
+    const std::array<QAction*, 3>& MNU_SIZ() const { return mnuSIZ_; }
+    const std::array<QAction*, 4>& MNU_NC() const { return mnuNC_; }
+    const std::array<QAction*, 5>& MNU_TN() const { return mnuTN_; }
+    const TilePictures& ImageList1() const { return imageList1_; }
+
+    // True from the start of a game until something ends it.
+    bool gameInProgress() const { return gameInProgress_; }
+    // True while a move is being shown (between its first and last picture).
+    bool moveInProgress() const { return moveInProgress_; }
+    int32_t timeLimit() const { return timeLimit_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void drawBoardPicture();
+    void playMove(double x, double y);
+    void runDeferred();
+    void endGame(const char* message);
+    int32_t bestScoreOfConfiguration() const;
+    std::string soundPath(const char* name) const;
+
+    Program& program_;
+    Services& services_;
+    GameState& game_;
+
+    TilePictures imageList1_;
+    BoardPicture* pbGrid_ = nullptr;
+    QGroupBox* frameStats_ = nullptr;
+    QLabel* lblScoreCap_ = nullptr;
+    QLabel* lblAScore_ = nullptr;
+    QLabel* lblTotScoreCap_ = nullptr;
+    QLabel* lblTotScore_ = nullptr;
+    QLabel* lblTimeCap_ = nullptr;
+    QLabel* lblTime_ = nullptr;
+    QPushButton* cmdPuase_ = nullptr;
+    GameTimer timerSeconds_;
+    GameTimer timerTileSpeed_;
+
+    QAction* mnuStandard_ = nullptr;
+    QAction* mnuFB_ = nullptr;
+    QAction* mnuPause_ = nullptr;
+    QAction* mnuScores_ = nullptr;
+    QAction* mnuExit_ = nullptr;
+    std::array<QAction*, 4> mnuGS_{};
+    std::array<QAction*, 3> mnuSIZ_{};
+    std::array<QAction*, 4> mnuNC_{};
+    std::array<QAction*, 5> mnuTN_{};
+    QAction* mnuFall_ = nullptr;
+    QAction* mnuHC_ = nullptr;
+    QAction* mnuAbt_ = nullptr;
+
+    int32_t timeLimit_ = 0;
+    bool gameInProgress_ = false;
+    bool moveInProgress_ = false;
+    bool unloaded_ = false;
+    int gameNumber_ = 0;      // counts the games started
+    int endedGame_ = -1;      // the last game whose end has run
+    // Input that reached the window during a move, handled once the move is over.
+    enum class Deferred { Click, ClockTick, TileTick };
+    struct DeferredEvent {
+        Deferred kind;
+        double x = 0, y = 0;
+    };
+    std::deque<DeferredEvent> deferred_;
+};
+
+}  // namespace qlx

@@ -1,0 +1,58 @@
+#include "frmStats.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "Module6.h"
+#include "ui_look.h"
+
+namespace qlx {
+
+frmStats::frmStats(Program& program, const ScreenMetrics& screen, QWidget* parent) : QDialog(parent), program_(program) {
+    const TwipScale tw(screen);
+    makeDialogWindow(this, QStringLiteral("Scores"), tw, 6405, 3810);
+    lblStatTitle_ = designLabel(this, "lblStatTitle", QStringLiteral("Label1"), tw, 120, 270, uiFont(12, true));
+    const int nameTops[] = {1200, 1620, 2145};
+    const int scoreTops[] = {1320, 1725, 2115};
+    for (int i = 0; i < 3; ++i) {
+        lblUsrName_[i] = designLabel(this, "lblUsrName", QString(), tw, 1005, nameTops[i], uiFont(9.75));
+        lblSec_[i] = designLabel(this, "lblSec", QString(), tw, 4215, scoreTops[i], uiFont(9.75));
+    }
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setGeometry(tw.rect(1275, 2835, 1215, 375));
+    cancelButton_ = new QPushButton(QStringLiteral("Clear Data"), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setGeometry(tw.rect(3060, 2850, 1215, 375));
+    // Neither button answers Enter or Esc on its own.
+    for (QPushButton* b : {okButton_, cancelButton_}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    setTabOrder(okButton_, cancelButton_);
+
+    const GameState& g = program_.game;
+    setLabel(lblStatTitle_,
+             QString::fromStdString(statsTitle(g.gameMode, program_.savedSettings.gridSizeIndex, g.numColors)));
+    showRecord();
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] {
+        clearRecord(record());
+        showRecord();
+    });
+}
+
+BestScoreRecord& frmStats::record() {
+    const GameState& g = program_.game;
+    return program_.bestScores.recordFor(g.gameMode, program_.savedSettings.gridSizeIndex, g.numColors);
+}
+
+void frmStats::showRecord() {
+    const BestScoreRecord& r = record();
+    for (int i = 0; i < 3; ++i) {
+        setLabel(lblUsrName_[i], QString::fromStdString(r.names[i]));
+        setLabel(lblSec_[i], QString::number(r.scores[i]));
+    }
+}
+
+}  // namespace qlx

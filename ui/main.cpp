@@ -1,0 +1,29 @@
+// Quellix: clear groups of touching tiles of one kind.
+#include <QApplication>
+#include <QIcon>
+
+#include "Module8.h"
+#include "qt_services.h"
+#include "registry.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quellix"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/quellix.svg")));
+
+    qlx::QtMessageBox messages;
+    qlx::QtSound sound;
+    qlx::QtMovePause pause;
+    qlx::QtWebLink web;
+    qlx::QtScreenMetrics screen;
+    qlx::GameRandom random;
+    auto registry = qlx::makeUserRegistry();
+    qlx::Services services{messages, sound,  pause, web, screen, random, registry.get(),
+                           QCoreApplication::applicationDirPath().toStdString()};
+
+    qlx::Program program;
+    auto window = qlx::startProgram(program, services);
+    messages.setParent(window.get());
+    return app.exec();
+}

@@ -1,0 +1,57 @@
+#include "ui_look.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPalette>
+#include <QWidget>
+
+namespace qlx {
+
+QFont uiFont(qreal points, bool bold, bool underline) {
+    QFont f = QApplication::font();
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    f.setUnderline(underline);
+    return f;
+}
+
+void setBackground(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, color);
+    w->setPalette(p);
+}
+
+void setLabel(QLabel* label, const QString& text) {
+    const bool centred = label->alignment() & Qt::AlignHCenter;
+    const int centre = label->x() + label->width() / 2;
+    label->setText(text);
+    label->adjustSize();
+    if (centred) label->move(centre - label->width() / 2, label->y());
+}
+
+void makeDialogWindow(QWidget* dialog, const QString& title, const TwipScale& tw, int innerWidth, int innerHeight) {
+    dialog->setWindowTitle(title);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(tw.x(innerWidth), tw.y(innerHeight));
+}
+
+QLabel* designLabel(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left, int top,
+                    const QFont& font, bool centred) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setFont(font);
+    if (centred) l->setAlignment(Qt::AlignCenter);
+    l->move(tw.x(left), tw.y(top));
+    l->adjustSize();
+    return l;
+}
+
+}  // namespace qlx

@@ -1,0 +1,50 @@
+// The look shared by the program's windows: fonts, colours, and design
+// positions given in twips.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QString>
+#include <cmath>
+
+#include "services.h"
+
+class QWidget;
+
+namespace qlx {
+
+inline const QColor kWindowBackground(192, 192, 255);
+inline const QColor kBestScoreBackground(192, 192, 0);
+inline const QColor kCaptionBlue(0, 0, 255);
+
+// The platform's sans-serif at a point size.
+QFont uiFont(qreal points, bool bold = false, bool underline = false);
+
+void setBackground(QWidget* w, const QColor& color);
+void setTextColor(QWidget* w, const QColor& color);
+
+// Labels size themselves to their text. A centred label keeps its centre
+// where its design text had it; any other keeps its left edge.
+void setLabel(QLabel* label, const QString& text);
+
+// Converts design twips into pixels of this screen.
+class TwipScale {
+public:
+    explicit TwipScale(const ScreenMetrics& m) : tppX_(m.twipsPerPixelX()), tppY_(m.twipsPerPixelY()) {}
+    int x(int twips) const { return static_cast<int>(std::lround(twips / tppX_)); }
+    int y(int twips) const { return static_cast<int>(std::lround(twips / tppY_)); }
+    QRect rect(int left, int top, int width, int height) const { return {x(left), y(top), x(width), y(height)}; }
+
+private:
+    float tppX_, tppY_;
+};
+
+// Dialog windows: a caption and a close box, no minimise or maximise box.
+void makeDialogWindow(QWidget* dialog, const QString& title, const TwipScale& tw, int innerWidth, int innerHeight);
+
+// A label at its design place, sized to its text.
+QLabel* designLabel(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left, int top,
+                    const QFont& font, bool centred = false);
+
+}  // namespace qlx
