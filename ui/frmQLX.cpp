@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 #include "Module5.h"
@@ -19,6 +20,7 @@
 #include "diagWow.h"
 #include "frmStats.h"
 #include "modUI.h"
+#include "stats_frame.h"
 #include "ui_look.h"
 
 namespace qlx {
@@ -61,6 +63,7 @@ void frmQLX::buildControls() {
     auto* surface = new QWidget(this);
     surface->setObjectName(QStringLiteral("surface"));
     setBackground(surface, kWindowBackground);
+    surface->setFont(uiFont(8.25));
     setCentralWidget(surface);
     surface->installEventFilter(this);
 
@@ -71,12 +74,19 @@ void frmQLX::buildControls() {
     connect(pbGrid_, &BoardPicture::mouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) { pbGrid_MouseDown(x, y); });
 
-    frameStats_ = new QGroupBox(QStringLiteral("Statistics"), surface);
+    frameStats_ = new StatsFrame(QStringLiteral("Statistics"), surface);
     frameStats_->setObjectName(QStringLiteral("frameStats"));
     frameStats_->setFont(uiFont(9.75, true));
     frameStats_->setAttribute(Qt::WA_NoMousePropagation);
     setBackground(frameStats_, kWindowBackground);
     frameStats_->setFixedSize(tw.x(1065), tw.y(3675));
+    // The panel's labels keep their design places, moved down as far as this
+    // system's caption font is taller than the design's, so that the first
+    // label starts below the caption.
+    const QFontMetrics captionMetrics(frameStats_->font());
+    const int captionBottom = 1 + captionMetrics.capHeight() + captionMetrics.descent();
+    const int labelTop = tw.y(120) + QFontMetrics(uiFont(8.25)).ascent() - QFontMetrics(uiFont(8.25)).capHeight();
+    const int shift = std::max(0, captionBottom - labelTop + 1);
 
     lblScoreCap_ = designLabel(frameStats_, "lblScoreCap", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
     setTextColor(lblScoreCap_, kCaptionBlue);
@@ -90,6 +100,7 @@ void frmQLX::buildControls() {
     setTextColor(lblTimeCap_, kCaptionBlue);
     lblTime_ = designLabel(frameStats_, "lblTime", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
     setBackground(lblTime_, kWindowBackground);
+    for (QLabel* l : frameStats_->findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
 
     cmdPuase_ = new QPushButton(QStringLiteral("Resume Game"), surface);
     cmdPuase_->setObjectName(QStringLiteral("cmdPuase"));

@@ -9,6 +9,11 @@ namespace qlx {
 
 QFont uiFont(qreal points, bool bold, bool underline) {
     QFont f = QApplication::font();
+    // The classic dialog face where the system has it, else a sans-serif of
+    // the same widths, else the platform's own sans-serif.
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                   QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), f.family()});
+    f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     f.setBold(bold);
     f.setUnderline(underline);
@@ -41,6 +46,7 @@ void makeDialogWindow(QWidget* dialog, const QString& title, const TwipScale& tw
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
     dialog->setFixedSize(tw.x(innerWidth), tw.y(innerHeight));
+    dialog->setFont(uiFont(8.25));
 }
 
 QLabel* designLabel(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left, int top,

@@ -1,0 +1,75 @@
+// The cost of one move's logic on the largest board, and of the end test.
+#include <benchmark/benchmark.h>
+
+#include "modData.h"
+#include "random.h"
+
+using namespace qlx;
+
+namespace {
+
+GameState dealt(uint64_t seed, int16_t kinds = 8) {
+    GameState s;
+    fillGridTables(s);
+    s.gameMode = kStandardGame;
+    s.numColors = kinds;
+    s.tileSize = 48;
+    resetBoard(s, 25, 20);
+    GameRandom rnd(seed);
+    fillBoard(s, rnd);
+    return s;
+}
+
+// The first cell, from the bottom right, that belongs to a group.
+int16_t firstGroupCell(GameState& s) {
+    for (int16_t i = static_cast<int16_t>(s.numCells - 1); i >= 0; --i) {
+        if (s.board[i] >= 1 && s.board[i] <= 8 && isGroup(s, i)) return i;
+    }
+    return -1;
+}
+
+// Find, remove, fall, slide, end test: what a click does besides painting.
+void BM_MoveLogic25x20(benchmark::State& state) {
+    std::vector<GameState> boards;
+    for (uint64_t seed = 1; seed <= 64; ++seed) boards.push_back(dealt(seed));
+    std::vector<int16_t> targets;
+    for (GameState& b : boards) targets.push_back(firstGroupCell(b));
+    size_t k = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        GameState s = boards[k % boards.size()];
+        const int16_t cell = targets[k % boards.size()];
+        ++k;
+        state.ResumeTiming();
+        const bool group = isGroup(s, cell);
+        const int16_t n = removeGroup(s);
+        s.score += groupScore(n);
+        settleTiles(s, kDown);
+        settleTiles(s, kRight);
+        benchmark::DoNotOptimize(noMovesLeft(s));
+        benchmark::DoNotOptimize(group);
+    }
+}
+BENCHMARK(BM_MoveLogic25x20);
+
+// The end test's worst case: a full 25 x 20 board with no group at all.
+void BM_NoMovesLeftWithoutGroups(benchmark::State& state) {
+    GameState s = dealt(1);
+    for (int16_t y = 1; y <= s.numRows; ++y)
+        for (int16_t x = 1; x <= s.numCols; ++x) s.board[cellIndex(s, x, y)] = static_cast<int16_t>(1 + (x + 2 * y) % 4);
+    for (auto _ : state) benchmark::DoNotOptimize(noMovesLeft(s));
+}
+BENCHMARK(BM_NoMovesLeftWithoutGroups);
+
+void BM_DealLargestBoard(benchmark::State& state) {
+    GameState s = dealt(1);
+    GameRandom rnd;
+    for (auto _ : state) {
+        resetBoard(s, 25, 20);
+        fillBoard(s, rnd);
+        benchmark::DoNotOptimize(s.board.data());
+    }
+}
+BENCHMARK(BM_DealLargestBoard);
+
+}  // namespace
