@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quellix"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/quellix.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/quellix.png")));
 
     qlx::QtMessageBox messages;
     qlx::QtSound sound;
