@@ -2,6 +2,7 @@
 // doubles, and a helper that answers the modal dialogs as they open.
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -45,8 +46,9 @@ public:
 private:
     void poll() {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == last_) return;
-        last_ = dialog;
+        // A dialog is answered once; a later one may live at the same address.
+        if (!dialog || dialog->property("answered").toBool()) return;
+        dialog->setProperty("answered", true);
         titles.push_back(dialog->windowTitle());
         if (answers_.empty()) {
             ++unexpected;
@@ -60,7 +62,6 @@ private:
 
     QTimer timer_;
     std::deque<Answer> answers_;
-    QDialog* last_ = nullptr;
 };
 
 // Common answers.
@@ -89,6 +90,18 @@ inline DialogAnswers::Answer closeStats(std::vector<QString>* rows = nullptr) {
         }
         st->OKButton()->click();
     };
+}
+
+// The index of the one ticked item of a menu group; -1 for none, -2 for several.
+inline int checkedIndex(const auto& actions) {
+    int found = -1;
+    for (size_t i = 0; i < actions.size(); ++i) {
+        if (actions[i]->isChecked()) {
+            if (found >= 0) return -2;
+            found = static_cast<int>(i);
+        }
+    }
+    return found;
 }
 
 struct RunningProgram {

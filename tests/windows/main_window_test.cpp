@@ -26,17 +26,6 @@ std::vector<std::string> boardText(const GameState& g) {
     return rows;
 }
 
-int checkedIndex(const auto& actions) {
-    int found = -1;
-    for (size_t i = 0; i < actions.size(); ++i) {
-        if (actions[i]->isChecked()) {
-            if (found >= 0) return -2;  // more than one
-            found = static_cast<int>(i);
-        }
-    }
-    return found;
-}
-
 QStringList menuTexts(QMenu* menu) {
     QStringList out;
     for (QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());

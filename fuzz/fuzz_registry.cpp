@@ -1,0 +1,133 @@
+// Arbitrary bytes as the settings file: the reader must never crash, must
+// read back whatever it writes, and the game must start with playable
+// options without losing the bytes it could not read.
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "Module5.h"
+#include "registry_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace qlx;
+
+constexpr std::string_view kKey = "HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0";
+constexpr std::size_t kLimit = 8192;  // small, so that inputs reach past it
+
+#define CHECK(cond)                                                       \
+    do {                                                                  \
+        if (!(cond)) {                                                    \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
+            std::abort();                                                 \
+        }                                                                 \
+    } while (0)
+
+// Saves without waiting for the disk: the fuzzer runs thousands a second.
+class QuickOps final : public FileOps {
+public:
+    bool writeSynced(const fs::path& path, std::string_view bytes) override {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return static_cast<bool>(out.flush());
+    }
+    void syncFolder(const fs::path&) override {}
+};
+
+class NoMessages final : public MessageBox {
+public:
+    void show(const std::string&) override { CHECK(false && "no message expected"); }
+};
+
+const fs::path& workFolder() {
+    static const fs::path folder = [] {
+        const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        std::string pattern = (base / "quellix-fuzz-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) std::abort();
+        const fs::path made = pattern;
+        std::atexit([] { std::error_code ec; fs::remove_all(workFolder(), ec); });
+        return made;
+    }();
+    return folder;
+}
+
+std::string readFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return std::move(text).str();
+}
+
+void checkRoundTrip(std::string_view text) {
+    const ParsedKeyFile parsed = parseKeyFile(text, kKey);
+    const std::string written = formatKeyFile(kKey, parsed.values);
+    const ParsedKeyFile again = parseKeyFile(written, kKey);
+    CHECK(again.whole);
+    CHECK(again.values == parsed.values);
+}
+
+void checkStart(std::string_view text) {
+    const fs::path software = workFolder() / "config";
+    std::error_code ec;
+    fs::remove_all(software, ec);
+    const fs::path file = software / "Orlenda" / "Quellix" / "1.0.reg";
+    fs::create_directories(file.parent_path());
+    {
+        std::ofstream out(file, std::ios::binary);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
+    const auto ops = std::make_shared<QuickOps>();
+    NoMessages messages;
+
+    SavedSettings settings;
+    BestScoreTable table;
+    {
+        FileRegistry registry(software, ops, kLimit);
+        CHECK(loadSettings(registry, messages, settings, table) == LoadOutcome::Loaded);
+        clampToPlayable(settings);
+        CHECK(isPlayable(settings));
+        for (int m = 1; m <= kModes; ++m)
+            for (int g = 1; g <= kGridSizes; ++g)
+                for (int k = 1; k <= kKindCounts; ++k)
+                    for (int r = 1; r <= kEntriesPerRecord; ++r) {
+                        CHECK(utf8ToLatin1(table.record(m, g, k).name(r)).size() <= kNameBufferBytes - 1);
+                    }
+        saveSettings(registry, messages, settings, table);
+    }
+    // What could not be read is still there, in the file or kept beside it.
+    const ParsedKeyFile parsed = parseKeyFile(text, kKey);
+    if (!parsed.whole || text.size() > kLimit) {
+        fs::path kept = file;
+        kept += ".damaged";
+        CHECK(readFile(file) == text || readFile(kept) == text);
+    }
+    // The next start finds what was saved (unless values of the file's own
+    // pushed the saved file past the size limit: then it is kept, unread).
+    if (fs::file_size(file) > kLimit) return;
+    SavedSettings again;
+    BestScoreTable againTable;
+    FileRegistry registry(software, ops, kLimit);
+    CHECK(loadSettings(registry, messages, again, againTable) == LoadOutcome::Loaded);
+    SavedSettings expected = settings;
+    if (expected.fallSpeedIndex == 0) expected.fallSpeedIndex = 3;
+    if (expected.fallTimeIndex == 0) expected.fallTimeIndex = 3;
+    CHECK(again == expected);
+    CHECK(againTable == table);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    checkRoundTrip(text);
+    checkStart(text);
+    return 0;
+}

@@ -1,0 +1,141 @@
+// The settings key where there is no Windows registry: one file per key in
+// the REGEDIT4 export format, readable, diffable and importable into a real
+// registry.
+//
+//   <software>/Orlenda/Quellix/1.0.reg       key Software\Orlenda\Quellix\1.0
+//
+// The software folder plays "Software": the program passes the user's
+// configuration folder ($XDG_CONFIG_HOME, or $HOME/.config), tests a
+// folder of their own.
+//
+// The file as written:
+//
+//   REGEDIT4
+//   <blank line>
+//   [HKEY_CURRENT_USER\Software\Orlenda\Quellix\1.0]
+//   "SOLVINGDATA"=hex:01,00,00,00,...
+//   "1STATS1_1_1"="Anononymous"
+//   <blank line>
+//
+// Lines end in CR LF, as the registry editor writes them; LF alone is read as
+// well. Text values are bytes as stored (one byte per character), with \ and
+// " escaped as \\ and \"; text that holds a line break or a zero byte before
+// its end is written as hex(1):. Binary values are hex: lists, wrapped after
+// 76 columns with a trailing backslash; dword: and hex(n): are read and kept.
+//
+// The file is read whole when the key is opened and written whole when the
+// key is closed after a change: into "1.0.reg.<pid>.tmp" beside it, flushed
+// to the disk, then renamed over the old file, so a crash or a full disk
+// leaves either the old file or the new one.
+//
+// A file that cannot be read whole (no REGEDIT4 header, a line that does not
+// parse, another key's section, a missing last line end, a file that is not a
+// regular file or cannot be opened, a file larger than the size limit, which
+// is not read at all) opens with the values that could be read, and before
+// the first write over it the old file is kept beside it as
+// "1.0.reg.damaged" (or ".damaged.2" ... ".damaged.99" when that name is
+// taken), so its content can be recovered by hand. The caller can ask for the
+// same with keepStoredCopy when it finds a value it cannot use.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "registry.h"
+
+namespace qlx {
+
+// One value of a key.
+struct RegValue {
+    std::string name;
+    uint32_t type = kRegNone;
+    std::vector<uint8_t> data;
+    bool operator==(const RegValue&) const = default;
+};
+
+struct ParsedKeyFile {
+    std::vector<RegValue> values;  // in file order; a repeated name keeps its first place and its last data
+    bool whole = true;             // false when anything could not be read
+};
+
+// Reads the text of a key file whose section is [keyPath], e.g.
+// "HKEY_CURRENT_USER\Software\Orlenda\Quellix\1.0". Never fails: what does not
+// parse is skipped and makes the result not whole.
+ParsedKeyFile parseKeyFile(std::string_view text, std::string_view keyPath);
+
+// The text of a key file holding values under [keyPath].
+std::string formatKeyFile(std::string_view keyPath, const std::vector<RegValue>& values);
+
+// Compares names as the registry does: ASCII letters without regard to case.
+bool sameValueName(std::string_view a, std::string_view b);
+
+// The file operations of a save, one seam so that a test can make any step fail.
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    // Creates or truncates path, writes bytes and flushes them to the disk.
+    virtual bool writeSynced(const std::filesystem::path& path, std::string_view bytes);
+    // Renames from over to (replacing a file there).
+    virtual bool rename(const std::filesystem::path& from, const std::filesystem::path& to);
+    // Makes link a second name of the file existing.
+    virtual bool hardLink(const std::filesystem::path& existing, const std::filesystem::path& link);
+    // Flushes the folder's entries (after a rename) to the disk.
+    virtual void syncFolder(const std::filesystem::path& folder);
+};
+
+// The largest key file read; a larger one counts as damaged and is not read.
+inline constexpr std::size_t kMaxKeyFileBytes = 1024 * 1024;
+
+class FileRegistry final : public Registry {
+public:
+    explicit FileRegistry(std::filesystem::path softwareFolder,
+                          std::shared_ptr<FileOps> ops = std::make_shared<FileOps>(),
+                          std::size_t maxFileBytes = kMaxKeyFileBytes);
+    ~FileRegistry() override;
+
+    std::optional<RegKey> openSoftware() override;
+    std::optional<CreatedKey> createKey(RegKey parent, std::string_view subPath,
+                                        std::string_view keyClass) override;
+    QueryResult queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) override;
+    bool setValue(RegKey key, std::string_view name, uint32_t type,
+                  std::span<const uint8_t> data) override;
+    bool closeKey(RegKey key) override;
+    void keepStoredCopy(RegKey key) override;
+
+    // The file that holds the key at subPath below "Software".
+    std::filesystem::path keyFilePath(std::string_view subPath) const;
+
+private:
+    struct OpenKey {
+        std::filesystem::path folder;  // the key seen as a folder: software/Orlenda/Quellix/1.0
+        std::string path;              // HKEY_CURRENT_USER\Software\...
+        bool holdsValues = false;      // false for "Software" itself
+        std::vector<RegValue> values;
+        bool changed = false;
+    };
+
+    static std::filesystem::path fileOf(const std::filesystem::path& folder);
+    bool writeKeyFile(const std::filesystem::path& file, const std::string& keyPath,
+                      const std::vector<RegValue>& values);
+    OpenKey* find(RegKey key);
+
+    std::filesystem::path software_;
+    std::shared_ptr<FileOps> ops_;
+    std::size_t maxFileBytes_;
+    std::map<RegKey, OpenKey> keys_;
+    RegKey nextKey_ = 1;
+    // Key files whose stored content is to be kept aside before it is replaced.
+    std::set<std::filesystem::path> keepBeforeWrite_;
+};
+
+// The folder that plays "Software": $XDG_CONFIG_HOME when it is an absolute
+// path, else $HOME/.config; empty (so that opening "Software" fails) when
+// neither gives one. The arguments are the variables' values or null.
+std::filesystem::path softwareFolderFrom(const char* xdgConfigHome, const char* home);
+std::filesystem::path defaultSoftwareFolder();
+
+}  // namespace qlx

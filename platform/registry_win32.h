@@ -1,0 +1,34 @@
+// The settings key in the Windows registry: the real calls, with the access,
+// class and options the stored format asks for. Built on Windows only.
+#pragma once
+
+#include <map>
+
+#include "registry.h"
+
+namespace qlx {
+
+class Win32Registry final : public Registry {
+public:
+    Win32Registry();
+    ~Win32Registry() override;  // closes every key still open
+    Win32Registry(const Win32Registry&) = delete;
+    Win32Registry& operator=(const Win32Registry&) = delete;
+
+    std::optional<RegKey> openSoftware() override;
+    std::optional<CreatedKey> createKey(RegKey parent, std::string_view subPath,
+                                        std::string_view keyClass) override;
+    QueryResult queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) override;
+    bool setValue(RegKey key, std::string_view name, uint32_t type,
+                  std::span<const uint8_t> data) override;
+    bool closeKey(RegKey key) override;
+
+private:
+    RegKey add(void* handle);
+    void* handleOf(RegKey key) const;
+
+    std::map<RegKey, void*> keys_;  // HKEY values
+    RegKey nextKey_ = 1;
+};
+
+}  // namespace qlx

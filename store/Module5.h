@@ -1,0 +1,100 @@
+// The settings store: the options and the best-score table read from the
+// per-user key once at start-up and written back once at exit.
+//
+// Key Software\Orlenda\Quellix\1.0 under the current user, class "USERDATA".
+// Values:
+//   "SOLVINGDATA"        binary, 14 bytes: the seven options as little-endian
+//                        16-bit integers in the order of kSettingsFields
+//   m"STATS"k"_"g"VAL"   binary, 12 bytes: the three scores of record (m, g, k)
+//                        as little-endian 32-bit integers, best first
+//   m"STATS"k"_"g"_"r    text: name r of record (m, g, k), one byte per
+//                        character (Latin-1) and a terminating zero
+// with m the mode 1..2, g the grid 1..4, k the kinds 1..4 (k before g in the
+// names) and r 1..3. A complete key holds 129 values.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "registry.h"
+#include "services.h"
+#include "settings.h"
+
+namespace qlx {
+
+inline constexpr std::string_view kSettingsKeyPath = "Orlenda\\Quellix\\1.0";  // maker \ title \ major.minor
+inline constexpr std::string_view kSettingsKeyClass = "USERDATA";
+inline constexpr std::string_view kSettingsValueName = "SOLVINGDATA";
+inline constexpr std::string_view kRegistryFailedMessage = " Error Failerd";
+inline constexpr std::string_view kMissingName = "Anononymous";  // a name that could not be read
+inline constexpr std::size_t kScoreValueBytes = 12;
+inline constexpr std::size_t kNameBufferBytes = 25;  // 24 bytes of name and the terminating zero
+inline constexpr int kValuesInCompleteKey = 1 + kModes * kGridSizes * kKindCounts * (1 + kEntriesPerRecord);
+
+enum class LoadOutcome {
+    Loaded,               // the key was read (or made, on a first run)
+    SoftwareUnavailable,  // "Software" could not be opened: the message was shown
+    KeyUnavailable,       // the key could not be created or opened
+};
+
+// Reads the options and the best scores. settings and table hold the values
+// of start-up (all 0, names empty) when it is called.
+//
+// Values the game reads are taken only when they have the type and length it
+// writes; any other is treated as missing (the options keep what they had,
+// the scores stay, a name loads as "Anononymous" with score 0). A missing
+// "SOLVINGDATA" leaves the options as they were, then:
+//   - a key made by this call gets tileSizeIndex 1 (a key that was there, 0);
+//   - numColors below 4 becomes 5 (a stored 4 stays 4);
+//   - gameMode below 1 becomes 1;
+//   - fallSpeedIndex 0 becomes 3, fallTimeIndex 0 becomes 3.
+// No other option is tested here: clampToPlayable makes the rest safe.
+// A name longer than 24 bytes loads as "Anononymous" with score 0.
+//
+// When "Software" cannot be opened, " Error Failerd" is shown. In that case,
+// and when the key cannot be created, the game starts as on a first run:
+// the first-run options and every entry "Anononymous" with score 0.
+//
+// When the key holds something the game cannot use (a value of the wrong type
+// or length, an option outside the range the game writes), the store is asked
+// to keep the stored content before the save replaces it.
+LoadOutcome loadSettings(Registry& registry, MessageBox& messages, SavedSettings& settings,
+                         BestScoreTable& table);
+
+// Writes the options and every record, in the order SOLVINGDATA, then for
+// m 1..2, g 1..4, k 1..4: the score value and the three names. settings must
+// already hold the live gameMode, tileSet, tileSizeIndex and numColors.
+// Failed writes are ignored. When "Software" cannot be opened, " Error Failerd"
+// is shown and nothing is written.
+void saveSettings(Registry& registry, MessageBox& messages, const SavedSettings& settings,
+                  const BestScoreTable& table);
+
+// True when every option lies in the range the game writes.
+bool isPlayable(const SavedSettings& settings);
+
+// Puts every option outside the range the game writes back to its first-run
+// value (gameMode 7 -> 1, numColors 4 or 12 -> 5, tileSet -1 -> 0, ...), so
+// that start-up and every table look-up stay in range. Apply after
+// loadSettings. Returns true when something changed.
+bool clampToPlayable(SavedSettings& settings);
+
+// The stored forms.
+std::array<uint8_t, kSettingsBytes> encodeSettings(const SavedSettings& settings);
+SavedSettings decodeSettings(std::span<const uint8_t, kSettingsBytes> bytes);
+std::array<uint8_t, kScoreValueBytes> encodeScores(const BestScoreRecord& record);
+void decodeScores(std::span<const uint8_t, kScoreValueBytes> bytes, BestScoreRecord& record);
+
+// Value names, e.g. scoreValueName(1, 2, 3) == "1STATS3_2VAL" and
+// nameValueName(2, 4, 1, 3) == "2STATS1_4_3".
+std::string scoreValueName(int m, int g, int k);
+std::string nameValueName(int m, int g, int k, int r);
+
+// Names are UTF-8 in memory and Latin-1 when stored: a character outside
+// Latin-1 (or a byte that is not UTF-8) is stored as '?'.
+std::string utf8ToLatin1(std::string_view utf8);
+std::string latin1ToUtf8(std::string_view latin1);
+
+}  // namespace qlx

@@ -1,0 +1,56 @@
+#include "Module6.h"
+
+#include "modData.h"
+#include "utf8.h"
+
+namespace qlx {
+
+int16_t rankOfScore(const BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
+                    int32_t score) {
+    const BestScoreRecord& record = table.recordFor(gameMode, gridSizeIndex, numColors);
+    for (int16_t r = 1; r <= kEntriesPerRecord; ++r) {
+        if (record.score(r) < score) return r;
+    }
+    return kNotRanked;
+}
+
+void insertScore(BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
+                 int32_t score, const std::string& name) {
+    const int16_t place = rankOfScore(table, gameMode, gridSizeIndex, numColors, score);
+    if (place == kNotRanked) return;
+    BestScoreRecord& record = table.recordFor(gameMode, gridSizeIndex, numColors);
+    for (int m = kEntriesPerRecord - 1; m >= place; --m) {
+        record.score(m + 1) = record.score(m);
+        record.name(m + 1) = record.name(m);
+    }
+    record.score(place) = score;
+    record.name(place) = name;
+}
+
+std::string userNameFromText(const std::string& utf8) {
+    if (utf8.empty()) return std::string(kEmptyUserName);
+    std::size_t pos = 0;
+    for (std::size_t chars = 0; chars < kMaxUserNameChars && pos < utf8.size(); ++chars) {
+        pos += readUtf8(utf8, pos).length;
+    }
+    return utf8.substr(0, pos);
+}
+
+void clearRecord(BestScoreRecord& record) {
+    for (int r = 1; r <= kEntriesPerRecord; ++r) {
+        record.name(r) = kClearedName;
+        record.score(r) = 0;
+    }
+}
+
+std::string modeTitle(int16_t gameMode) {
+    return gameMode == 1 ? "Blokkar - Standard Game" : "Blokkar - Falling Tiles Game";
+}
+
+std::string statsTitle(int16_t gameMode, int16_t gridSizeIndex, int16_t numColors) {
+    const auto g = static_cast<std::size_t>(gridSizeIndex + 1);
+    return modeTitle(gameMode) + "\r\n" + "Size (" + std::to_string(kGridCols.at(g)) + " x " +
+           std::to_string(kGridRows.at(g)) + ")" + "   Tiles (" + std::to_string(numColors) + ")";
+}
+
+}  // namespace qlx

@@ -1,0 +1,43 @@
+// The best scores of a configuration: the place a score would take, putting
+// it in, and the texts the name and scores dialogs show.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings.h"
+
+namespace qlx {
+
+inline constexpr int16_t kNotRanked = 4;
+inline constexpr std::string_view kClearedName = "Anonoymous";  // an entry cleared with "Clear Data"
+inline constexpr std::string_view kEmptyUserName = "-";
+inline constexpr std::size_t kMaxUserNameChars = 19;
+
+// The place 1..3 that score would take in the configuration's record: the
+// first entry whose score is strictly lower. 4 when it does not reach the record.
+int16_t rankOfScore(const BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
+                    int32_t score);
+
+// Puts score and name in at the place rankOfScore gives, moving the entries
+// below it down one place; the old third entry is lost. Changes nothing when
+// the score does not reach the record.
+void insertScore(BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
+                 int32_t score, const std::string& name);
+
+// The name the name dialog hands back for the text typed: "-" for an empty
+// text, the first 19 characters of a longer one (characters, not bytes, of
+// the UTF-8 text), anything else unchanged, spaces included.
+std::string userNameFromText(const std::string& utf8);
+
+// "Clear Data": every entry "Anonoymous" with score 0.
+void clearRecord(BestScoreRecord& record);
+
+// "Blokkar - Standard Game" for mode 1, "Blokkar - Falling Tiles Game" otherwise.
+std::string modeTitle(int16_t gameMode);
+
+// The scores dialog's title, e.g. "Blokkar - Standard Game\r\nSize (12 x 10)   Tiles (5)".
+std::string statsTitle(int16_t gameMode, int16_t gridSizeIndex, int16_t numColors);
+
+}  // namespace qlx

@@ -1,0 +1,178 @@
+// Best scores in the windows: the name dialog, the scores dialog with "Clear
+// Data", and options and scores kept in a real key file between two runs.
+#include <QAction>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "Module5.h"
+#include "registry_file.h"
+#include "window_fixture.h"
+
+using namespace qlx;
+using namespace qlx::test;
+
+namespace {
+void setRecord(Program& p, int16_t mode, int16_t grid, int16_t kinds, std::array<int32_t, 3> scores) {
+    BestScoreRecord& r = p.bestScores.recordFor(mode, grid, kinds);
+    r.scores = scores;
+    r.names = {"Ann", "Ben", "Cy"};
+}
+}  // namespace
+
+class ScoresWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scoreEqualToTheThirdShowsNeitherDialog();
+    void recordScoreIsNamedInsertedAndShownBeforeTheEnd();
+    void nameDialogKeepsNineteenCharactersAndSpaces();
+    void clearDataClearsOnlyThisConfigurationAndTheLabelFollows();
+    void optionsAndScoresSurviveARestart();
+    void aConfigurationFolderThatIsAFileStillStartsAGame();
+};
+
+void ScoresWindowTest::scoreEqualToTheThirdShowsNeitherDialog() {
+    RunningProgram p;
+    setRecord(p.program, 1, 0, 5, {10, 5, 3});
+    p.setBoard({"123455"});  // one pair: the game ends with 3 points
+    DialogAnswers answers;
+    answers.then(cancelWow());
+    p.click(12, 10);
+    QCOMPARE(p.game().score, 3);
+    QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
+    QCOMPARE(p.program.bestScores.recordFor(1, 0, 5).scores, (std::array<int32_t, 3>{10, 5, 3}));
+}
+
+void ScoresWindowTest::recordScoreIsNamedInsertedAndShownBeforeTheEnd() {
+    RunningProgram p;
+    setRecord(p.program, 1, 0, 5, {2, 1, 0});
+    p.window->MNU_NC_Click(0);  // a new game shows the configuration's best score
+    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("2"));
+    p.setBoard({"123455"});
+    DialogAnswers answers;
+    QString modeTitle, statsTitle;
+    std::vector<QString> rows;
+    answers.then([&](QDialog* d) {
+        auto* un = static_cast<diagUN*>(d);
+        modeTitle = un->lblCongMsg()->text();
+        QVERIFY(un->txtName()->text().isEmpty());
+        un->txtName()->setText(QStringLiteral("Dee"));
+        un->OKButton()->click();
+    });
+    answers.then([&](QDialog* d) {
+        statsTitle = static_cast<frmStats*>(d)->lblStatTitle()->text();
+        closeStats(&rows)(d);
+    });
+    answers.then(cancelWow());
+    p.click(12, 10);
+    QCOMPARE(answers.titles, (std::vector<QString>{"Best Score", "Scores", "Wow"}));
+    QCOMPARE(modeTitle, QStringLiteral("Blokkar - Standard Game"));
+    QCOMPARE(statsTitle, QStringLiteral("Blokkar - Standard Game\r\nSize (12 x 10)   Tiles (5)"));
+    QCOMPARE(rows, (std::vector<QString>{"Dee=3", "Ann=2", "Ben=1"}));
+    // The panel shows the new best score only from the next game on.
+    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("2"));
+}
+
+void ScoresWindowTest::nameDialogKeepsNineteenCharactersAndSpaces() {
+    FixedScreen screen;
+    const std::pair<QString, std::string> cases[] = {
+        {QString(), "-"},
+        {QStringLiteral("  two spaces  "), "  two spaces  "},
+        {QStringLiteral("abcdefghijklmnopqrs"), "abcdefghijklmnopqrs"},
+        {QStringLiteral("abcdefghijklmnopqrstuvwxyz"), "abcdefghijklmnopqrs"},
+        {QStringLiteral("Zoë Ærøskøbing-Åsa Ødegård"), "Zoë Ærøskøbing-Åsa "},
+    };
+    for (const auto& [typed, kept] : cases) {
+        diagUN dialog(2, screen);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Best Score"));
+        QCOMPARE(dialog.lblCongMsg()->text(), QStringLiteral("Blokkar - Falling Tiles Game"));
+        dialog.txtName()->setText(typed);
+        QTimer::singleShot(0, &dialog, [&] { dialog.OKButton()->click(); });
+        dialog.exec();
+        QCOMPARE(dialog.userName(), kept);
+    }
+    // Closed without OK, the name is read all the same.
+    diagUN dialog(1, screen);
+    dialog.txtName()->setText(QStringLiteral("Eve"));
+    QTimer::singleShot(0, &dialog, [&] { dialog.reject(); });
+    dialog.exec();
+    QCOMPARE(dialog.userName(), std::string("Eve"));
+}
+
+void ScoresWindowTest::clearDataClearsOnlyThisConfigurationAndTheLabelFollows() {
+    RunningProgram p;
+    p.window->MNU_FB_Click();
+    p.window->MNU_GS_Click(1);
+    p.window->MNU_NC_Click(1);  // Falling Tiles, 16 x 12, 6 kinds
+    setRecord(p.program, 2, 1, 6, {900, 800, 700});
+    setRecord(p.program, 1, 1, 6, {90, 80, 70});
+    p.window->MNU_NC_Click(1);  // a new game shows the configuration's best score
+    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("900"));
+
+    DialogAnswers answers;
+    std::vector<QString> before, after;
+    QString title;
+    answers.then([&](QDialog* d) {
+        auto* st = static_cast<frmStats*>(d);
+        title = st->lblStatTitle()->text();
+        for (int i = 0; i < 3; ++i) before.push_back(st->lblUsrName()[i]->text() + "=" + st->lblSec()[i]->text());
+        st->CancelButton()->click();  // "Clear Data": the dialog stays open
+        QVERIFY(st->isVisible());
+        closeStats(&after)(d);
+    });
+    p.window->MNU_SCORES_Click();
+    QCOMPARE(title, QStringLiteral("Blokkar - Falling Tiles Game\r\nSize (16 x 12)   Tiles (6)"));
+    QCOMPARE(before, (std::vector<QString>{"Ann=900", "Ben=800", "Cy=700"}));
+    QCOMPARE(after, (std::vector<QString>{"Anonoymous=0", "Anonoymous=0", "Anonoymous=0"}));
+    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("0"));
+    QCOMPARE(p.program.bestScores.recordFor(1, 1, 6).scores, (std::array<int32_t, 3>{90, 80, 70}));
+}
+
+void ScoresWindowTest::optionsAndScoresSurviveARestart() {
+    QTemporaryDir dir;
+    const std::filesystem::path software = dir.path().toStdString();
+    {
+        FileRegistry registry(software);
+        RunningProgram p(&registry);
+        QCOMPARE(checkedIndex(p.window->MNU_SIZ()), 1);  // a first run: Standard tiles
+        p.window->MNU_GS_Click(2);
+        p.window->MNU_TN_Click(1);
+        p.window->MNU_SIZ_Click(0);
+        p.window->MNU_NC_Click(3);
+        p.program.bestScores.recordFor(1, 2, 8) = {{40000, 12, 0}, {"Long Score", "ann", "Anononymous"}};
+        QVERIFY(p.messages.shown.empty());
+        p.window->MNU_EXIT_Click();
+    }
+    FileRegistry registry(software);
+    RunningProgram q(&registry);
+    QCOMPARE(q.window->windowTitle(), QStringLiteral("Quellix -  Standard Game(15x20) 8 Tiles"));
+    QCOMPARE(checkedIndex(q.window->MNU_GS()), 2);
+    QCOMPARE(checkedIndex(q.window->MNU_TN()), 1);
+    QCOMPARE(checkedIndex(q.window->MNU_SIZ()), 0);
+    QCOMPARE(checkedIndex(q.window->MNU_NC()), 3);
+    QCOMPARE(q.game().tileSize, 16);
+    QCOMPARE(q.window->lblTotScore()->text(), QStringLiteral("40000"));
+    QCOMPARE(q.program.bestScores.recordFor(1, 2, 8).names[0], std::string("Long Score"));
+}
+
+void ScoresWindowTest::aConfigurationFolderThatIsAFileStillStartsAGame() {
+    QTemporaryDir dir;
+    const QString plainFile = dir.filePath(QStringLiteral("config"));
+    QFile f(plainFile);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("not a folder");
+    f.close();
+    FileRegistry registry(plainFile.toStdString() + "/sub");
+    RunningProgram p(&registry);
+    QCOMPARE(p.messages.shown, std::vector<std::string>{" Error Failerd"});
+    QVERIFY(p.window->gameInProgress());
+    QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Standard Game(10x12) 5 Tiles"));
+    QCOMPARE(p.game().tileSize, 32);
+    p.window->MNU_EXIT_Click();
+    QCOMPARE(p.messages.shown.size(), size_t(2));  // the save reports it too, and the game still ends
+    QCOMPARE(QFile(plainFile).size(), qint64(12));
+}
+
+QTEST_MAIN(ScoresWindowTest)
+#include "scores_window_test.moc"
