@@ -18,9 +18,7 @@ diagUN::diagUN(int16_t gameMode, const ScreenMetrics& screen, QWidget* parent) :
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setFont(uiFont(8.25));
     txtName_->setGeometry(tw.rect(1995, 1515, 2490, 330));
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("OKButton"));
-    okButton_->setGeometry(tw.rect(1905, 2280, 1215, 375));
+    okButton_ = designButton(this, "OKButton", QStringLiteral("OK"), tw, 1905, 2280, 1215, 375);
     okButton_->setDefault(true);
     setTabOrder(txtName_, okButton_);
     setLabel(lblCongMsg_, QString::fromStdString(modeTitle(gameMode)));

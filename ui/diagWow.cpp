@@ -16,12 +16,8 @@ diagWow::diagWow(int32_t score, const ScreenMetrics& screen, QWidget* parent) : 
     const TwipScale tw(screen);
     makeDialogWindow(this, QStringLiteral("Wow"), tw, 6285, 3300);
     lblInfo_ = designLabel(this, "lblInfo", QStringLiteral("Label1"), tw, 570, 450, uiFont(12));
-    okButton_ = new QPushButton(QStringLiteral(" Play Again "), this);
-    okButton_->setObjectName(QStringLiteral("OKButton"));
-    okButton_->setGeometry(tw.rect(1335, 2550, 1425, 375));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
-    cancelButton_->setGeometry(tw.rect(3345, 2535, 1455, 375));
+    okButton_ = designButton(this, "OKButton", QStringLiteral(" Play Again "), tw, 1335, 2550, 1425, 375);
+    cancelButton_ = designButton(this, "CancelButton", QStringLiteral("Cancel"), tw, 3345, 2535, 1455, 375);
     setLabel(lblInfo_, infoText(score));
     playAgain_ = false;
     // Esc, the close box and Cancel all leave playAgain false.

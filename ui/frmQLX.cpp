@@ -102,10 +102,8 @@ void frmQLX::buildControls() {
     setBackground(lblTime_, kWindowBackground);
     for (QLabel* l : frameStats_->findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
 
-    cmdPuase_ = new QPushButton(QStringLiteral("Resume Game"), surface);
-    cmdPuase_->setObjectName(QStringLiteral("cmdPuase"));
+    cmdPuase_ = designButton(surface, "cmdPuase", QStringLiteral("Resume Game"), tw, 2430, 2490, 2580, 600);
     cmdPuase_->setFont(uiFont(12, true));
-    cmdPuase_->setGeometry(tw.x(2430), tw.y(2490), tw.x(2580), tw.y(600));
     cmdPuase_->hide();
     connect(cmdPuase_, &QPushButton::clicked, this, &frmQLX::cmdPuase_Click);
 

@@ -18,12 +18,8 @@ frmStats::frmStats(Program& program, const ScreenMetrics& screen, QWidget* paren
         lblUsrName_[i] = designLabel(this, "lblUsrName", QString(), tw, 1005, nameTops[i], uiFont(9.75));
         lblSec_[i] = designLabel(this, "lblSec", QString(), tw, 4215, scoreTops[i], uiFont(9.75));
     }
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("OKButton"));
-    okButton_->setGeometry(tw.rect(1275, 2835, 1215, 375));
-    cancelButton_ = new QPushButton(QStringLiteral("Clear Data"), this);
-    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
-    cancelButton_->setGeometry(tw.rect(3060, 2850, 1215, 375));
+    okButton_ = designButton(this, "OKButton", QStringLiteral("OK"), tw, 1275, 2835, 1215, 375);
+    cancelButton_ = designButton(this, "CancelButton", QStringLiteral("Clear Data"), tw, 3060, 2850, 1215, 375);
     // Neither button answers Enter or Esc on its own.
     for (QPushButton* b : {okButton_, cancelButton_}) {
         b->setAutoDefault(false);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace qlx {
@@ -58,6 +59,14 @@ QLabel* designLabel(QWidget* parent, const char* name, const QString& text, cons
     l->move(tw.x(left), tw.y(top));
     l->adjustSize();
     return l;
+}
+
+QPushButton* designButton(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left,
+                          int top, int width, int height) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(tw.rect(left, top, width, height));
+    return b;
 }
 
 }  // namespace qlx

@@ -10,6 +10,7 @@
 
 #include "services.h"
 
+class QPushButton;
 class QWidget;
 
 namespace qlx {
@@ -46,5 +47,9 @@ void makeDialogWindow(QWidget* dialog, const QString& title, const TwipScale& tw
 // A label at its design place, sized to its text.
 QLabel* designLabel(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left, int top,
                     const QFont& font, bool centred = false);
+
+// A button at its design place and size.
+QPushButton* designButton(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left,
+                          int top, int width, int height);
 
 }  // namespace qlx
