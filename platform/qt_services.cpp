@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -18,27 +18,23 @@ void QtMessageBox::show(const std::string& text) {
     box.exec();
 }
 
-QtSound::QtSound() = default;
+QtSound::QtSound(QString moduleFolder) : folder_(std::move(moduleFolder)) {}
 
-QtSound::~QtSound() {
-    for (auto& [path, effect] : effects_) delete effect;
-}
+QtSound::~QtSound() = default;
 
 void QtSound::play(const std::string& path) {
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo::exists(file)) return;  // a missing file is silent
-    // Leave the caller at once; the effect is created from the event loop.
-    QTimer::singleShot(0, qApp, [this, file] { playNow(file); });
+    if (!QFileInfo::exists(QString::fromStdString(path))) return;  // a missing file is silent
+    QTimer::singleShot(0, qApp, [this, path] { playNow(path); });
 }
 
-void QtSound::playNow(const QString& path) {
-    QSoundEffect*& effect = effects_[path];
-    if (!effect) {
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(path));
+void QtSound::playNow(const std::string& path) {
+    if (!loaded_) {
+        loaded_ = true;
+        QLibrary module(folder_ + QStringLiteral("/quellix_sound"));
+        using Create = Sound* (*)();
+        if (auto create = reinterpret_cast<Create>(module.resolve("quellixCreateSound"))) player_.reset(create());
     }
-    effect->stop();
-    effect->play();  // plays once loaded; without an audio device it stays silent
+    if (player_) player_->play(path);
 }
 
 void QtMovePause::pause(int milliseconds) {

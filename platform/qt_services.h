@@ -8,7 +8,6 @@
 
 #include "services.h"
 
-class QSoundEffect;
 class QWidget;
 
 namespace qlx {
@@ -23,17 +22,21 @@ private:
     QPointer<QWidget> parent_;
 };
 
-// Sounds are loaded on first use, after the window is up: the audio backend
-// takes a moment to start and is not needed to show the first board.
+// Plays through the sound module beside the executable, loaded when the
+// first sound is asked for and called from the event loop, so that neither
+// the window's start nor the caller waits for the audio system. Without the
+// module, or without an audio device, the game is silent.
 class QtSound final : public Sound {
 public:
-    QtSound();
+    explicit QtSound(QString moduleFolder);
     ~QtSound() override;
     void play(const std::string& path) override;
 
 private:
-    void playNow(const QString& path);
-    std::map<QString, QSoundEffect*> effects_;
+    void playNow(const std::string& path);
+    QString folder_;
+    bool loaded_ = false;
+    std::unique_ptr<Sound> player_;
 };
 
 // Shows what has been painted, then blocks the user-interface thread: no
