@@ -7,6 +7,9 @@
 #include <windows.h>
 #else
 #include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
 #endif
 
 namespace qlx::test {
@@ -14,22 +17,20 @@ namespace qlx::test {
 #ifdef _WIN32
 
 namespace {
-void deleteKey() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orlenda\\Quellix\\1.0"); }
+constexpr const char* kKeyPath = "Software\\Orlenda\\Quellix\\1.0";
 }  // namespace
 
-void StoreTest::SetUp() { deleteKey(); }
+void StoreTest::SetUp() { RegDeleteKeyA(HKEY_CURRENT_USER, kKeyPath); }
 void StoreTest::TearDown() {
     running_.reset();
-    deleteKey();
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKeyPath);
 }
 
 std::unique_ptr<Registry> StoreTest::makeRegistry() { return std::make_unique<Win32Registry>(); }
 
 int StoreTest::valueCount() {
     HKEY h = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Orlenda\\Quellix\\1.0", 0, KEY_READ, &h) != ERROR_SUCCESS) {
-        return -1;
-    }
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, &h) != ERROR_SUCCESS) return -1;
     DWORD values = 0;
     const LONG rc = RegQueryInfoKeyA(h, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
                                      nullptr, nullptr, nullptr);
@@ -38,6 +39,19 @@ int StoreTest::valueCount() {
 }
 
 #else
+
+std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return std::move(text).str();
+}
+
+void writeFile(const std::filesystem::path& p, std::string_view bytes) {
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 void StoreTest::SetUp() {
     std::string pattern = (std::filesystem::temp_directory_path() / "quellix-store-XXXXXX").string();
@@ -55,35 +69,33 @@ void StoreTest::TearDown() {
 std::unique_ptr<Registry> StoreTest::makeRegistry() { return std::make_unique<FileRegistry>(software_); }
 
 int StoreTest::valueCount() {
-    // Count what the file holds, not what a registry object remembers.
-    FILE* f = std::fopen(keyFile().c_str(), "rb");
-    if (!f) return -1;
-    std::string text;
-    char chunk[4096];
-    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, f)) > 0;) text.append(chunk, n);
-    std::fclose(f);
-    const ParsedKeyFile parsed = parseKeyFile(text, "HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0");
+    // What the file holds, not what a registry object remembers.
+    const ParsedKeyFile parsed = parseKeyFile(readFile(keyFile()), kKeyPath);
     return parsed.whole ? static_cast<int>(parsed.values.size()) : -1;
 }
 
 #endif
 
-void StoreTest::put(std::string_view name, uint32_t type, const std::vector<uint8_t>& data) {
+BestScoreTable allMissing() {
+    BestScoreTable t;
+    for (int m = 1; m <= kModes; ++m)
+        for (int g = 1; g <= kGridSizes; ++g)
+            for (int k = 1; k <= kKindCounts; ++k) t.record(m, g, k).names.fill(std::string(kMissingName));
+    return t;
+}
+
+void StoreTest::put(const std::vector<RegValue>& values) {
     withKey([&](Registry& reg, RegKey key) {
-        if (type != 0) {
-            EXPECT_TRUE(reg.setValue(key, name, type, data));
-        }
+        for (const RegValue& v : values) EXPECT_TRUE(reg.setValue(key, v.name, v.type, v.data)) << v.name;
     });
 }
 
-Stored StoreTest::get(std::string_view name) {
-    Stored out;
+std::optional<RegValue> StoreTest::get(std::string_view name) {
+    std::optional<RegValue> out;
     withKey([&](Registry& reg, RegKey key) {
         std::vector<uint8_t> buffer(4096);
         const QueryResult r = reg.queryValue(key, name, buffer);
-        out.status = r.status;
-        out.type = r.type;
-        if (r.ok()) out.bytes.assign(buffer.begin(), buffer.begin() + r.size);
+        if (r.ok()) out = RegValue{std::string(name), r.type, {buffer.begin(), buffer.begin() + r.size}};
     });
     return out;
 }

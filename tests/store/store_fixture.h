@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +15,6 @@
 #include "Module5.h"
 #include "doubles.h"
 #include "registry.h"
-
 #ifdef _WIN32
 #include "registry_win32.h"
 #else
@@ -24,42 +23,47 @@
 
 namespace qlx::test {
 
-// A value as read back from the key.
-struct Stored {
-    QueryStatus status = QueryStatus::Failed;
-    uint32_t type = kRegNone;
-    std::vector<uint8_t> bytes;
-};
+using Scores = std::array<int32_t, kEntriesPerRecord>;
+using Names = std::array<std::string, kEntriesPerRecord>;
 
-inline std::vector<uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
+#ifdef _WIN32
+// One value of a key, as the file store has it elsewhere.
+struct RegValue {
+    std::string name;
+    uint32_t type = kRegNone;
+    std::vector<uint8_t> data;
+    bool operator==(const RegValue&) const = default;
+};
+#endif
 
 // Stored text: its bytes and the terminating zero.
 inline std::vector<uint8_t> textValue(std::string_view text) {
-    std::vector<uint8_t> v = bytesOf(text);
+    std::vector<uint8_t> v(text.begin(), text.end());
     v.push_back(0);
     return v;
 }
+inline RegValue sz(std::string name, std::string_view text) { return {std::move(name), kRegSz, textValue(text)}; }
+inline RegValue bin(std::string name, std::vector<uint8_t> data) {
+    return {std::move(name), kRegBinary, std::move(data)};
+}
+
+// The table a load gives when no entry could be read.
+BestScoreTable allMissing();
 
 class StoreTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // A fresh key and a new run, for the next row of a table.
+    void startOver() {
+        TearDown();
+        SetUp();
+        messages.shown.clear();
+    }
 
-    // A registry as the program would make it, over this test's key.
     std::unique_ptr<Registry> makeRegistry();
 
-    // Writes values into the key, making it when missing.
-    void put(std::string_view name, uint32_t type, const std::vector<uint8_t>& data);
-    void putText(std::string_view name, std::string_view text) { put(name, kRegSz, textValue(text)); }
-    void putBinary(std::string_view name, const std::vector<uint8_t>& data) { put(name, kRegBinary, data); }
-    void putSettings(const SavedSettings& s) {
-        const auto bytes = encodeSettings(s);
-        putBinary(kSettingsValueName, {bytes.begin(), bytes.end()});
-    }
-    // Makes the key without values.
-    void makeEmptyKey() { put({}, 0, {}); }
-
-    // Runs f with the key open in a registry of its own.
+    // Runs f with the key open (made when missing) in a registry of its own.
     template <typename F>
     void withKey(F f) {
         auto reg = makeRegistry();
@@ -71,20 +75,19 @@ protected:
         EXPECT_TRUE(reg->closeKey(key->key));
         EXPECT_TRUE(reg->closeKey(*software));
     }
-
-    // Reads a value of the key back (buffer of 4096 bytes).
-    Stored get(std::string_view name);
+    // Writes values into the key, making it when missing.
+    void put(const std::vector<RegValue>& values);
+    // A value as read back from the key; nothing when it cannot be read.
+    std::optional<RegValue> get(std::string_view name);
     // The number of values in the key.
     int valueCount();
 
     // The registry of the running program: one for a run, from the load to
-    // the save, as the program holds it. restart() begins another run.
+    // the save, as the program holds it.
     Registry& registry() {
         if (!running_) running_ = makeRegistry();
         return *running_;
     }
-    void restart() { running_.reset(); }
-
     LoadOutcome load(SavedSettings& s, BestScoreTable& t) { return loadSettings(registry(), messages, s, t); }
     void save(const SavedSettings& s, const BestScoreTable& t) { saveSettings(registry(), messages, s, t); }
 
@@ -97,40 +100,10 @@ protected:
 #endif
 };
 
-// Passes every call on to another registry and writes down what was asked.
-class RecordingRegistry final : public Registry {
-public:
-    explicit RecordingRegistry(Registry& inner) : inner_(inner) {}
-
-    std::optional<RegKey> openSoftware() override {
-        calls.push_back("openSoftware");
-        return inner_.openSoftware();
-    }
-    std::optional<CreatedKey> createKey(RegKey parent, std::string_view subPath, std::string_view keyClass) override {
-        calls.push_back("createKey " + std::string(subPath) + " " + std::string(keyClass));
-        return inner_.createKey(parent, subPath, keyClass);
-    }
-    QueryResult queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) override {
-        calls.push_back("query " + std::string(name) + " " + std::to_string(buffer.size()));
-        return inner_.queryValue(key, name, buffer);
-    }
-    bool setValue(RegKey key, std::string_view name, uint32_t type, std::span<const uint8_t> data) override {
-        calls.push_back("set " + std::string(name) + " " + std::to_string(type) + " " + std::to_string(data.size()));
-        return inner_.setValue(key, name, type, data);
-    }
-    bool closeKey(RegKey key) override {
-        calls.push_back("close");
-        return inner_.closeKey(key);
-    }
-    void keepStoredCopy(RegKey key) override {
-        calls.push_back("keepStoredCopy");
-        inner_.keepStoredCopy(key);
-    }
-
-    std::vector<std::string> calls;
-
-private:
-    Registry& inner_;
-};
+#ifndef _WIN32
+inline constexpr std::string_view kKeyPath = "HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0";
+std::string readFile(const std::filesystem::path& p);
+void writeFile(const std::filesystem::path& p, std::string_view bytes);
+#endif
 
 }  // namespace qlx::test
