@@ -177,14 +177,15 @@ void frmQLX::Form_Load() {
 void frmQLX::resizeWindow() {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) setWindowState(Qt::WindowNoState);
     move(0, 0);
+    // A window already framed goes where it is asked; a new one is placed by
+    // the window manager first (see moveEvent).
+    cornerPending_ = frameGeometry() == geometry();
     const float tppX = services_.screen.twipsPerPixelX();
     const float tppY = services_.screen.twipsPerPixelY();
     const float heightTwips = tppY * static_cast<float>(game_.tileSize * game_.numRows) + kExtraHeightTwips;
     const float widthTwips = tppX * static_cast<float>(game_.tileSize * game_.numCols) + kExtraWidthTwips + kMoreWidthTwips;
-    const QSize outer(static_cast<int>(std::lround(widthTwips / tppX)), static_cast<int>(std::lround(heightTwips / tppY)));
-    // The outer size includes the window frame, which the window system adds around our area.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    setFixedSize(outer - frame);
+    outerSize_ = QSize(static_cast<int>(std::lround(widthTwips / tppX)), static_cast<int>(std::lround(heightTwips / tppY)));
+    fitOuterSize();
 
     const int16_t width = static_cast<int16_t>(game_.numCols * game_.tileSize);
     const int16_t height = static_cast<int16_t>(game_.numRows * game_.tileSize);
@@ -193,21 +194,24 @@ void frmQLX::resizeWindow() {
     frameStats_->move(pbGrid_->width() + kPanelGap, pbGrid_->y() + kPanelGap);
 }
 
-void frmQLX::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // A window manager adds its frame only once the window is shown; fit the
-    // outer size again when it has.
-    if (!event->spontaneous()) {
-        QMetaObject::invokeMethod(this, [this] {
-            const QSize frame = frameGeometry().size() - geometry().size();
-            if (!frame.isEmpty() && pbGrid_->width() > 0) {
-                const QPoint pos = pbGrid_->pos();
-                const QImage kept = pbGrid_->image();
-                resizeWindow();
-                pbGrid_->image() = kept;
-                pbGrid_->move(pos);
-            }
-        }, Qt::QueuedConnection);
+// The outer size includes the frame that a window manager puts around the
+// window, and a window manager may place a new window where it likes. Both
+// are known only once it has framed the window, which moves it: the size is
+// fitted then, and the corner asked for by resizeWindow is asked for again.
+void frmQLX::fitOuterSize() {
+    if (outerSize_.isEmpty()) return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize inner = outerSize_ - frame;
+    if (size() != inner || minimumSize() != inner) setFixedSize(inner);
+}
+
+void frmQLX::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    fitOuterSize();
+    const bool framed = frameGeometry() != geometry();
+    if (cornerPending_ && isVisible() && framed) {
+        cornerPending_ = false;
+        if (frameGeometry().topLeft() != QPoint(0, 0)) move(0, 0);
     }
 }
 

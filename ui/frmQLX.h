@@ -90,11 +90,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    void fitOuterSize();
     void buildMenus();
     void drawBoardPicture();
     void playMove(double x, double y);
@@ -133,6 +134,8 @@ private:
     QAction* mnuHC_ = nullptr;
     QAction* mnuAbt_ = nullptr;
 
+    QSize outerSize_;             // the window's size with its frame, as resizeWindow computes it
+    bool cornerPending_ = false;  // resizeWindow asked for the corner; a window manager may not have placed it yet
     int32_t timeLimit_ = 0;
     bool gameInProgress_ = false;
     bool moveInProgress_ = false;
