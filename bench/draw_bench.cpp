@@ -15,7 +15,6 @@ namespace {
 
 void drawFullBoard(benchmark::State& state, int16_t tileSet, qreal ratio) {
     GameState s;
-    fillGridTables(s);
     s.gameMode = kStandardGame;
     s.numColors = 8;
     s.tileSizeIndex = 2;

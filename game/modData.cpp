@@ -1,5 +1,6 @@
 #include "modData.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qlx {
@@ -12,11 +13,6 @@ constexpr int16_t i16(int v) { return static_cast<int16_t>(v); }
 constexpr bool isTile(int16_t code) { return code >= 0 && code <= 8; }
 
 }  // namespace
-
-void fillGridTables(GameState& s) {
-    s.gridCols = kGridCols;
-    s.gridRows = kGridRows;
-}
 
 void initDirections(GameState& s) {
     s.dirX = {0, 1, 0, -1, 0};
@@ -154,14 +150,31 @@ int32_t groupScore(int16_t n) {
     return static_cast<int32_t>(static_cast<int64_t>(m) * (m + 1) / 2);
 }
 
-int16_t pixelToColumn(const GameState& s, double x) {
-    // floor(X - 0.5), then a quotient truncated toward zero: pixel 0 and pixel
-    // tileSize both fall in the first column.
-    return i16(static_cast<int>(std::floor(x - 0.5)) / s.tileSize);
+std::optional<Cell> cellAt(const GameState& s, int c, int r) {
+    if (c < 0 || r < 0 || c >= s.numCols || r >= s.numRows) return std::nullopt;
+    return Cell{i16(c), i16(r), cellIndex(s, i16(c + 1), i16(r + 1))};
 }
 
-int16_t cellAtPixel(const GameState& s, double x, double y) {
-    return cellIndex(s, i16(pixelToColumn(s, x) + 1), i16(pixelToColumn(s, y) + 1));
+std::optional<Cell> tileAtPixel(const GameState& s, double x, double y) {
+    if (!(x >= 0 && y >= 0) || s.tileSize <= 0) return std::nullopt;  // left of or above the board, or not a number
+    // floor(X - 0.5), then a quotient truncated toward zero: pixel 0 and pixel
+    // tileSize both fall in the first column.
+    const auto line = [&](double v) { return static_cast<int>(std::floor(std::min(v, 1e6) - 0.5)) / s.tileSize; };
+    const std::optional<Cell> cell = cellAt(s, line(x), line(y));
+    if (!cell || s.board[cell->index] == kEmpty) return std::nullopt;
+    return cell;
+}
+
+int32_t clearGroupAt(GameState& s, int16_t index) {
+    if (!isTile(s.board[index]) || !isGroup(s, index)) return 0;
+    const int32_t points = groupScore(removeGroup(s));
+    s.score = static_cast<int32_t>(static_cast<uint32_t>(s.score) + static_cast<uint32_t>(points));
+    return points;
+}
+
+void settleBoard(GameState& s) {
+    settleTiles(s, kDown);
+    settleTiles(s, kRight);
 }
 
 bool addFallingTiles(GameState& s, UniformSource& rnd) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "random.h"
 
@@ -29,9 +30,10 @@ inline constexpr int16_t kDown = 2;
 inline constexpr int16_t kLeft = 3;
 inline constexpr int16_t kUp = 4;
 
-// Grid sizes, entries 1..4 (entry 0 unused so that gridCols(gridSizeIndex + 1) reads as written).
-inline constexpr std::array<int16_t, 5> kGridCols{0, 12, 16, 20, 25};
-inline constexpr std::array<int16_t, 5> kGridRows{0, 10, 12, 15, 20};
+// The four grid sizes, columns by rows: 12 x 10, 16 x 12, 20 x 15, 25 x 20. Entries 1..4
+// (entry 0 unused), so that grid-size index g means gridCols[g + 1] by gridRows[g + 1].
+inline constexpr std::array<int16_t, 5> gridCols{0, 12, 16, 20, 25};
+inline constexpr std::array<int16_t, 5> gridRows{0, 10, 12, 15, 20};
 
 // The state of one game: options in force, the bordered board, the group-search
 // scratch, the direction tables, score and clock. The program owns one for its
@@ -43,10 +45,6 @@ struct GameState {
     int16_t tileSizeIndex = 0;  // 0 small, 1 Standard, 2 Big
     int16_t tileSize = 0;       // 16, 32 or 48 pixels
     int16_t tileSet = 0;        // 0..4
-
-    // Grid-size tables, indexes 1..4.
-    std::array<int16_t, 5> gridCols{};
-    std::array<int16_t, 5> gridRows{};
 
     // The board with its one-cell frame, row by row from the top.
     int16_t numCols = 0;
@@ -68,9 +66,6 @@ struct GameState {
     int32_t score = 0;
     int32_t clockSeconds = 0;
 };
-
-// Fills gridCols and gridRows with the four grid sizes.
-void fillGridTables(GameState& s);
 
 // Sets the grid size and lays out border, empty and to-be-dealt cells for s.gameMode.
 void resetBoard(GameState& s, int16_t cols, int16_t rows);
@@ -97,14 +92,33 @@ bool noMovesLeft(const GameState& s);
 
 int32_t groupScore(int16_t n);
 
-// The cell under a pixel of the board picture. Pixel 0..tileSize lies in the
-// first column, then k*tileSize+1..(k+1)*tileSize in column k+1 (likewise rows).
-int16_t cellAtPixel(const GameState& s, double x, double y);
-// Column and row (counted from 0) of that cell.
-int16_t pixelToColumn(const GameState& s, double x);
+// A playing cell: column c and row r counted from 0 at the top-left, and its
+// index in the board.
+struct Cell {
+    int16_t c = 0;
+    int16_t r = 0;
+    int16_t index = 0;
+    bool operator==(const Cell&) const = default;
+};
+
+// The cell at column c, row r (from 0); nothing outside the playing area.
+std::optional<Cell> cellAt(const GameState& s, int c, int r);
+
+// The tile under a pixel of the board picture: pixels 0..tileSize lie in the
+// first column, then k*tileSize+1..(k+1)*tileSize in column k+1 (rows alike).
+// Nothing for a pixel outside the playing area or over an empty cell.
+std::optional<Cell> tileAtPixel(const GameState& s, double x, double y);
+
+// Clears the group of the tile at index when it has two or more tiles: the
+// group's cells become empty and its points are added to the score, wrapping
+// at 32 bits. Returns the points; 0, with nothing changed, for a lone tile.
+int32_t clearGroupAt(GameState& s, int16_t index);
 
 // One batch of falling tiles into row 1, columns 1..numColors. Returns false,
 // and changes nothing, when any of the cells 1..numColors+1 of row 1 is not empty.
 bool addFallingTiles(GameState& s, UniformSource& rnd);
+
+// Lets the tiles fall and then slide right, as after a batch has entered.
+void settleBoard(GameState& s);
 
 }  // namespace qlx

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
-#include <QLibrary>
+#include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -18,23 +18,24 @@ void QtMessageBox::show(const std::string& text) {
     box.exec();
 }
 
-QtSound::QtSound(QString moduleFolder) : folder_(std::move(moduleFolder)) {}
+QtSound::QtSound() = default;
 
 QtSound::~QtSound() = default;
 
 void QtSound::play(const std::string& path) {
-    if (!QFileInfo::exists(QString::fromStdString(path))) return;  // a missing file is silent
-    QTimer::singleShot(0, qApp, [this, path] { playNow(path); });
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo::exists(file)) return;  // a missing file is silent
+    QTimer::singleShot(0, qApp, [this, file] { playNow(file); });
 }
 
-void QtSound::playNow(const std::string& path) {
-    if (!loaded_) {
-        loaded_ = true;
-        QLibrary module(folder_ + QStringLiteral("/quellix_sound"));
-        using Create = Sound* (*)();
-        if (auto create = reinterpret_cast<Create>(module.resolve("quellixCreateSound"))) player_.reset(create());
+void QtSound::playNow(const QString& file) {
+    std::unique_ptr<QSoundEffect>& effect = effects_[file];
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(file));
     }
-    if (player_) player_->play(path);
+    effect->stop();
+    effect->play();  // plays once loaded
 }
 
 void QtMovePause::pause(int milliseconds) {

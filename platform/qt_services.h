@@ -8,6 +8,7 @@
 
 #include "services.h"
 
+class QSoundEffect;
 class QWidget;
 
 namespace qlx {
@@ -22,21 +23,19 @@ private:
     QPointer<QWidget> parent_;
 };
 
-// Plays through the sound module beside the executable, loaded when the
-// first sound is asked for and called from the event loop, so that neither
-// the window's start nor the caller waits for the audio system. Without the
-// module, or without an audio device, the game is silent.
+// Plays WAV files with Qt Multimedia. The player of a file is made when it
+// is first played, from the event loop, so that neither the window's start
+// nor the caller waits for the audio system. Without an audio device the
+// game is silent.
 class QtSound final : public Sound {
 public:
-    explicit QtSound(QString moduleFolder);
+    QtSound();
     ~QtSound() override;
     void play(const std::string& path) override;
 
 private:
-    void playNow(const std::string& path);
-    QString folder_;
-    bool loaded_ = false;
-    std::unique_ptr<Sound> player_;
+    void playNow(const QString& file);
+    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
 };
 
 // Shows what has been painted, then blocks the user-interface thread: no

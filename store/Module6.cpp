@@ -5,20 +5,18 @@
 
 namespace qlx {
 
-int16_t rankOfScore(const BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
-                    int32_t score) {
-    const BestScoreRecord& record = table.recordFor(gameMode, gridSizeIndex, numColors);
+int16_t rankOfScore(const BestScoreTable& table, const Configuration& config, int32_t score) {
+    const BestScoreRecord& record = table.recordFor(config);
     for (int16_t r = 1; r <= kEntriesPerRecord; ++r) {
         if (record.score(r) < score) return r;
     }
     return kNotRanked;
 }
 
-void insertScore(BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
-                 int32_t score, const std::string& name) {
-    const int16_t place = rankOfScore(table, gameMode, gridSizeIndex, numColors, score);
+void insertScore(BestScoreTable& table, const Configuration& config, int32_t score, const std::string& name) {
+    const int16_t place = rankOfScore(table, config, score);
     if (place == kNotRanked) return;
-    BestScoreRecord& record = table.recordFor(gameMode, gridSizeIndex, numColors);
+    BestScoreRecord& record = table.recordFor(config);
     for (int m = kEntriesPerRecord - 1; m >= place; --m) {
         record.score(m + 1) = record.score(m);
         record.name(m + 1) = record.name(m);
@@ -47,10 +45,10 @@ std::string modeTitle(int16_t gameMode) {
     return gameMode == 1 ? "Blokkar - Standard Game" : "Blokkar - Falling Tiles Game";
 }
 
-std::string statsTitle(int16_t gameMode, int16_t gridSizeIndex, int16_t numColors) {
-    const auto g = static_cast<std::size_t>(gridSizeIndex + 1);
-    return modeTitle(gameMode) + "\r\n" + "Size (" + std::to_string(kGridCols.at(g)) + " x " +
-           std::to_string(kGridRows.at(g)) + ")" + "   Tiles (" + std::to_string(numColors) + ")";
+std::string statsTitle(const Configuration& config) {
+    const auto g = static_cast<std::size_t>(config.gridSizeIndex + 1);
+    return modeTitle(config.gameMode) + "\r\n" + "Size (" + std::to_string(gridCols.at(g)) + " x " +
+           std::to_string(gridRows.at(g)) + ")" + "   Tiles (" + std::to_string(config.numColors) + ")";
 }
 
 }  // namespace qlx

@@ -17,14 +17,12 @@ inline constexpr std::size_t kMaxUserNameChars = 19;
 
 // The place 1..3 that score would take in the configuration's record: the
 // first entry whose score is strictly lower. 4 when it does not reach the record.
-int16_t rankOfScore(const BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
-                    int32_t score);
+int16_t rankOfScore(const BestScoreTable& table, const Configuration& config, int32_t score);
 
 // Puts score and name in at the place rankOfScore gives, moving the entries
 // below it down one place; the old third entry is lost. Changes nothing when
 // the score does not reach the record.
-void insertScore(BestScoreTable& table, int16_t gameMode, int16_t gridSizeIndex, int16_t numColors,
-                 int32_t score, const std::string& name);
+void insertScore(BestScoreTable& table, const Configuration& config, int32_t score, const std::string& name);
 
 // The name the name dialog hands back for the text typed: "-" for an empty
 // text, the first 19 characters of a longer one (characters, not bytes, of
@@ -38,6 +36,6 @@ void clearRecord(BestScoreRecord& record);
 std::string modeTitle(int16_t gameMode);
 
 // The scores dialog's title, e.g. "Blokkar - Standard Game\r\nSize (12 x 10)   Tiles (5)".
-std::string statsTitle(int16_t gameMode, int16_t gridSizeIndex, int16_t numColors);
+std::string statsTitle(const Configuration& config);
 
 }  // namespace qlx

@@ -74,6 +74,16 @@ inline constexpr int kModes = 2;       // m: 1 Standard Game, 2 Falling Tiles
 inline constexpr int kGridSizes = 4;   // g = gridSizeIndex + 1
 inline constexpr int kKindCounts = 4;  // k = numColors - 4
 
+// A configuration: the game mode, the grid size and the number of tile kinds.
+// Each has its own three best scores.
+struct Configuration {
+    int16_t gameMode = 1;       // 1 Standard Game, 2 Falling Tiles
+    int16_t gridSizeIndex = 0;  // 0..3
+    int16_t numColors = 5;      // 5..8
+
+    bool operator==(const Configuration&) const = default;
+};
+
 // The three best scores of one configuration with their players' names, best
 // first. Entries are numbered 1..3.
 struct BestScoreRecord {
@@ -96,12 +106,10 @@ public:
     BestScoreRecord& record(int m, int g, int k) { return records_.at(indexOf(m, g, k)); }
     const BestScoreRecord& record(int m, int g, int k) const { return records_.at(indexOf(m, g, k)); }
 
-    // The record of a configuration as the game holds it.
-    BestScoreRecord& recordFor(int16_t gameMode, int16_t gridSizeIndex, int16_t numColors) {
-        return record(gameMode, gridSizeIndex + 1, numColors - 4);
-    }
-    const BestScoreRecord& recordFor(int16_t gameMode, int16_t gridSizeIndex, int16_t numColors) const {
-        return record(gameMode, gridSizeIndex + 1, numColors - 4);
+    // The record of a configuration.
+    BestScoreRecord& recordFor(const Configuration& c) { return record(c.gameMode, c.gridSizeIndex + 1, c.numColors - 4); }
+    const BestScoreRecord& recordFor(const Configuration& c) const {
+        return record(c.gameMode, c.gridSizeIndex + 1, c.numColors - 4);
     }
 
     bool operator==(const BestScoreTable&) const = default;

@@ -6,7 +6,6 @@ namespace qlx {
 
 std::unique_ptr<frmQLX> startProgram(Program& program, Services& services) {
     GameState& game = program.game;
-    fillGridTables(game);
     program.bestScores = BestScoreTable{};
     if (services.registry) {
         loadSettings(*services.registry, services.messages, program.savedSettings, program.bestScores);
@@ -21,8 +20,8 @@ std::unique_ptr<frmQLX> startProgram(Program& program, Services& services) {
     game.tileSet = saved.tileSet;
     game.numColors = saved.numColors;
     game.gameMode = saved.gameMode;
-    game.numCols = game.gridCols[saved.gridSizeIndex + 1];
-    game.numRows = game.gridRows[saved.gridSizeIndex + 1];
+    game.numCols = gridCols[saved.gridSizeIndex + 1];
+    game.numRows = gridRows[saved.gridSizeIndex + 1];
     resetBoard(game, game.numCols, game.numRows);
 
     auto window = std::make_unique<frmQLX>(program, services);

@@ -1,12 +1,12 @@
 // The main window: the board picture, the statistics panel, the pause button,
-// the two timers and the menus. It turns events into calls on the game state
-// and shows the results.
+// the two timers and the menus. Its controls and menu tree are built in
+// frmQLX_form.cpp; what it does on each event is in frmQLX.cpp, one call into
+// the rules per step.
 #pragma once
 
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 
 #include "game_timer.h"
@@ -16,7 +16,6 @@
 class QAction;
 class QGroupBox;
 class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace qlx {
@@ -81,10 +80,8 @@ public:
     const std::array<QAction*, 5>& MNU_TN() const { return mnuTN_; }
     const TilePictures& ImageList1() const { return imageList1_; }
 
-    // True from the start of a game until something ends it.
+    // True from the start of a game until its end.
     bool gameInProgress() const { return gameInProgress_; }
-    // True while a move is being shown (between its first and last picture).
-    bool moveInProgress() const { return moveInProgress_; }
     int32_t timeLimit() const { return timeLimit_; }
 
 protected:
@@ -94,14 +91,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The form: controls, menus and the window's outer size (frmQLX_form.cpp).
     void buildControls();
-    void fitOuterSize();
     void buildMenus();
-    void drawBoardPicture();
-    void playMove(double x, double y);
-    void runDeferred();
-    void endGame(const char* message);
-    int32_t bestScoreOfConfiguration() const;
+    void fitOuterSize();
+
+    // Clears the board picture, draws the board into it, with the points of a
+    // move over pointsCell when one is given, and shows it.
+    void redrawBoard(const Cell* pointsCell = nullptr, int32_t points = 0);
+    // The end of a game that the clock or the falling tiles bring, after their message.
+    void gameOverWithMessage(const char* text);
+    void stopTimers();
+    void showBestScore();
     std::string soundPath(const char* name) const;
 
     Program& program_;
@@ -138,17 +139,7 @@ private:
     bool cornerPending_ = false;  // resizeWindow asked for the corner; a window manager may not have placed it yet
     int32_t timeLimit_ = 0;
     bool gameInProgress_ = false;
-    bool moveInProgress_ = false;
     bool unloaded_ = false;
-    int gameNumber_ = 0;      // counts the games started
-    int endedGame_ = -1;      // the last game whose end has run
-    // Input that reached the window during a move, handled once the move is over.
-    enum class Deferred { Click, ClockTick, TileTick };
-    struct DeferredEvent {
-        Deferred kind;
-        double x = 0, y = 0;
-    };
-    std::deque<DeferredEvent> deferred_;
 };
 
 }  // namespace qlx

@@ -27,9 +27,7 @@ frmStats::frmStats(Program& program, const ScreenMetrics& screen, QWidget* paren
     }
     setTabOrder(okButton_, cancelButton_);
 
-    const GameState& g = program_.game;
-    setLabel(lblStatTitle_,
-             QString::fromStdString(statsTitle(g.gameMode, program_.savedSettings.gridSizeIndex, g.numColors)));
+    setLabel(lblStatTitle_, QString::fromStdString(statsTitle(currentConfiguration(program_))));
     showRecord();
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, [this] {
@@ -39,8 +37,7 @@ frmStats::frmStats(Program& program, const ScreenMetrics& screen, QWidget* paren
 }
 
 BestScoreRecord& frmStats::record() {
-    const GameState& g = program_.game;
-    return program_.bestScores.recordFor(g.gameMode, program_.savedSettings.gridSizeIndex, g.numColors);
+    return program_.bestScores.recordFor(currentConfiguration(program_));
 }
 
 void frmStats::showRecord() {

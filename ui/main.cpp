@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/quellix.png")));
 
     qlx::QtMessageBox messages;
-    qlx::QtSound sound(QCoreApplication::applicationDirPath());
+    qlx::QtSound sound;
     qlx::QtMovePause pause;
     qlx::QtWebLink web;
     qlx::QtScreenMetrics screen;

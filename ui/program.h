@@ -21,6 +21,12 @@ struct Program {
     BestScoreTable bestScores;
 };
 
+// The configuration in play: the live mode and number of kinds, and the grid
+// size, whose index lives in the saved settings.
+inline Configuration currentConfiguration(const Program& p) {
+    return {p.game.gameMode, p.savedSettings.gridSizeIndex, p.game.numColors};
+}
+
 struct Services {
     MessageBox& messages;
     Sound& sound;

@@ -9,9 +9,7 @@
 #include "random.h"
 
 using namespace qlx;
-using qlx::test::boardFromPicture;
-using qlx::test::innerPictureOf;
-using Rows = std::vector<std::string>;
+using namespace qlx::test;
 
 namespace {
 class Fixed final : public UniformSource {
@@ -24,34 +22,32 @@ private:
 };
 }  // namespace
 
-TEST(FallingTiles, BatchFillsColumnsOneToNumColorsOfTheTopRow) {
-    GameState s = boardFromPicture({
-        "##############",
-        "#............#",
-        "#............#",
-        "#..........12#",
-        "##############",
-    });
+TEST(FallingTiles, ABatchEntersColumnsOneToNumColorsOfTheTopRowAndSettles) {
+    GameState s = boardFromPicture({"............", "............", "..........12"});
     Fixed r(0.0);
     ASSERT_TRUE(addFallingTiles(s, r));
-    EXPECT_EQ(innerPictureOf(s), (Rows{"11111.......", "............", "..........12"}));
-    settleTiles(s, kDown);
-    settleTiles(s, kRight);
-    EXPECT_EQ(innerPictureOf(s), (Rows{"............", "............", ".....1111112"}));
+    EXPECT_EQ(pictureOf(s), (Rows{"11111.......", "............", "..........12"}));
+    settleBoard(s);
+    EXPECT_EQ(pictureOf(s), (Rows{"............", "............", ".....1111112"}));
+    // Settled onto taller columns: the tiles rest on them and pack to the right along each row.
+    GameState t = boardFromPicture({"............", "..........33", "234523452345"});
+    ASSERT_TRUE(addFallingTiles(t, r));
+    settleBoard(t);
+    EXPECT_EQ(pictureOf(t), (Rows{"............", ".....1111133", "234523452345"}));
 }
 
 TEST(FallingTiles, EntryIsBlockedOnlyUpToColumnNumColorsPlusOne) {
     // A tile at column numColors + 1 blocks and nothing changes.
-    GameState blocked = boardFromPicture({"##############", "#.....1......#", "#............#", "##############"});
+    GameState blocked = boardFromPicture({".....1......", "............"});
     const auto before = blocked.board;
     Fixed r(0.5);
     EXPECT_FALSE(addFallingTiles(blocked, r));
     EXPECT_EQ(blocked.board, before);
 
     // One column further right does not block.
-    GameState open = boardFromPicture({"##############", "#......1.....#", "#............#", "##############"});
+    GameState open = boardFromPicture({"......1.....", "............"});
     EXPECT_TRUE(addFallingTiles(open, r));
-    EXPECT_EQ(innerPictureOf(open)[0], "33333.1.....");
+    EXPECT_EQ(pictureOf(open)[0], "33333.1.....");
 }
 
 TEST(FallingTiles, RoundsToNearestWithHalvesToEven) {
@@ -59,7 +55,7 @@ TEST(FallingTiles, RoundsToNearestWithHalvesToEven) {
     // r = 0.625 gives 3.5 -> 4, r just under 1 gives 5.
     const std::array<std::pair<double, int16_t>, 5> cases{{{0.125, 2}, {0.375, 2}, {0.625, 4}, {0.124, 1}, {0.99, 5}}};
     for (auto [r, kind] : cases) {
-        GameState s = boardFromPicture({"##############", "#............#", "##############"});
+        GameState s = boardFromPicture({"............"});
         Fixed f(r);
         ASSERT_TRUE(addFallingTiles(s, f));
         EXPECT_EQ(s.board[cellIndex(s, 1, 1)], kind) << "r = " << r;
@@ -72,7 +68,7 @@ TEST(FallingTiles, ExtremeKindsComeHalfAsOftenAsTheOthers) {
         std::array<int, 9> counts{};
         int total = 0;
         for (int k = 0; k < 4000; ++k) {
-            GameState s = boardFromPicture({"##############", "#............#", "##############"}, kinds);
+            GameState s = boardFromPicture({"............"}, kinds);
             ASSERT_TRUE(addFallingTiles(s, rnd));
             for (int16_t x = 1; x <= kinds; ++x) {
                 const int16_t kind = s.board[cellIndex(s, x, 1)];

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <tuple>
 
 #include "text_board.h"
 #include "modData.h"
@@ -9,141 +11,128 @@
 #include "reference_rules.h"
 
 using namespace qlx;
-using qlx::test::boardFromPicture;
-using qlx::test::innerPictureOf;
-using Rows = std::vector<std::string>;
+using namespace qlx::test;
+
+namespace {
+// Every cell outside the playing area still holds the border.
+void expectBorderIntact(const GameState& s) {
+    for (int16_t i = 0; i < s.numCells; ++i)
+        if (!isInside(s, i)) {
+            ASSERT_EQ(s.board[i], kBorder) << "border cell " << i;
+        }
+}
+}  // namespace
 
 TEST(GroupSearch, FindsAGroupAlongTheBorderInFullAndNeverMarksTheBorder) {
-    GameState s = boardFromPicture({
-        "######",
-        "#1112#",
-        "#2312#",
-        "#1111#",
-        "######",
-    });
+    GameState s = boardFromPicture({"1112", "2312", "1111"});
     ASSERT_TRUE(isGroup(s, cellIndex(s, 1, 1)));
-    for (int16_t i = 0; i < s.numCells; ++i) {
+    for (int16_t i = 0; i < s.numCells; ++i)
         if (!isInside(s, i)) {
             EXPECT_EQ(s.markBoard[i], kBorder) << "border cell " << i << " was marked";
         }
-    }
     EXPECT_EQ(removeGroup(s), 8);
-    EXPECT_EQ(innerPictureOf(s), (Rows{"...2", "23.2", "...."}));
+    EXPECT_EQ(pictureOf(s), (Rows{"...2", "23.2", "...."}));
 }
 
-TEST(GroupSearch, DiagonalTilesAreNotNeighbours) {
-    GameState s = boardFromPicture({
-        "#####",
-        "#121#",
-        "#212#",
-        "#####",
-    });
+TEST(GroupSearch, NeitherDiagonalsNorLoneTilesMakeAGroup) {
+    GameState s = boardFromPicture({"121", "212"});
     for (int16_t y = 1; y <= 2; ++y)
         for (int16_t x = 1; x <= 3; ++x) EXPECT_FALSE(isGroup(s, cellIndex(s, x, y))) << x << "," << y;
+    EXPECT_EQ(markGroup(s, cellIndex(s, 2, 1)), 1);
     EXPECT_TRUE(noMovesLeft(s));
 }
 
-TEST(GroupSearch, LoneTileIsNoGroupAndRemovesOnlyItself) {
-    GameState s = boardFromPicture({
-        "#####",
-        "#.2.#",
-        "#313#",
-        "#####",
-    });
-    EXPECT_FALSE(isGroup(s, cellIndex(s, 2, 2)));
-    EXPECT_EQ(markGroup(s, cellIndex(s, 2, 2)), 1);
-}
-
 TEST(GroupSearch, CountsASnakeThatTurnsBackOnItself) {
-    GameState s = boardFromPicture({
-        "#######",
-        "#44444#",
-        "#23334#",
-        "#44444#",
-        "#4....#",
-        "#######",
-    });
-    ASSERT_TRUE(isGroup(s, cellIndex(s, 5, 2)));
+    GameState s = boardFromPicture({"44444", "23334", "44444", "4...."});
+    ASSERT_TRUE(isGroup(s, cellIndex(s, 5, 1)));
     EXPECT_EQ(removeGroup(s), 12);
 }
 
 TEST(GroupScore, IsTheTriangularNumber) {
-    const std::array<std::pair<int16_t, int32_t>, 7> table{
-        {{2, 3}, {3, 6}, {4, 10}, {5, 15}, {10, 55}, {20, 210}, {50, 1275}}};
+    const std::array<std::pair<int16_t, int32_t>, 8> table{
+        {{2, 3}, {3, 6}, {4, 10}, {5, 15}, {10, 55}, {20, 210}, {50, 1275}, {500, 125250}}};
     for (auto [n, points] : table) EXPECT_EQ(groupScore(n), points) << n;
-    EXPECT_EQ(groupScore(500), 125250);  // a whole 25 x 20 board: beyond 16 bits
+}
+
+TEST(ClearGroup, EmptiesTheGroupAndAddsItsPointsWithoutMovingTiles) {
+    GameState s = boardFromPicture({"1...", "12..", "2233", "1455"});
+    s.score = 4;
+    EXPECT_EQ(clearGroupAt(s, cellIndex(s, 1, 3)), 6);  // the 2 above two 2s
+    EXPECT_EQ(s.score, 10);
+    EXPECT_EQ(pictureOf(s), (Rows{"1...", "1...", "..33", "1455"}));
+    // A lone tile: no points and nothing changes.
+    EXPECT_EQ(clearGroupAt(s, cellIndex(s, 2, 4)), 0);
+    EXPECT_EQ(s.score, 10);
+    EXPECT_EQ(pictureOf(s), (Rows{"1...", "1...", "..33", "1455"}));
+    // The score wraps at 32 bits.
+    s.score = INT32_MAX;
+    EXPECT_EQ(clearGroupAt(s, cellIndex(s, 4, 3)), 3);
+    EXPECT_EQ(s.score, INT32_MIN + 2);
 }
 
 TEST(Settle, SlideExampleStacksTallerColumnsOntoTheirRightNeighbours) {
     // Bottom row A B C, D over A, E over C, F over D; everything already dropped.
-    GameState s = boardFromPicture({
-        "#####",
-        "#6..#",
-        "#4.5#",
-        "#123#",
-        "#####",
-    });
+    GameState s = boardFromPicture({"6..", "4.5", "123"});
     settleTiles(s, kRight);
-    EXPECT_EQ(innerPictureOf(s), (Rows{
-                                      "..6",
-                                      ".45",
-                                      "123",
-                                  }));
+    EXPECT_EQ(pictureOf(s), (Rows{"..6", ".45", "123"}));
 }
 
 TEST(Settle, FallThenSlideClosesEmptyColumnsFromTheLeft) {
-    GameState s = boardFromPicture({
-        "######",
-        "#1.2.#",
-        "#3...#",
-        "#4.5.#",
-        "######",
-    });
+    GameState s = boardFromPicture({"1.2.", "3...", "4.5."});
     settleTiles(s, kDown);
-    EXPECT_EQ(innerPictureOf(s), (Rows{"1...", "3.2.", "4.5."}));
+    EXPECT_EQ(pictureOf(s), (Rows{"1...", "3.2.", "4.5."}));
     settleTiles(s, kRight);
-    EXPECT_EQ(innerPictureOf(s), (Rows{"...1", "..32", "..45"}));
+    EXPECT_EQ(pictureOf(s), (Rows{"...1", "..32", "..45"}));
 }
 
 TEST(Settle, TilesNeverEnterTheBorderOrPassAnotherTile) {
-    GameState s = boardFromPicture({
-        "#####",
-        "#12.#",
-        "#...#",
-        "#####",
-    });
+    GameState s = boardFromPicture({"12.", "..."});
     settleTiles(s, kLeft);
-    EXPECT_EQ(innerPictureOf(s), (Rows{"12.", "..."}));
     settleTiles(s, kUp);
-    EXPECT_EQ(innerPictureOf(s), (Rows{"12.", "..."}));
+    EXPECT_EQ(pictureOf(s), (Rows{"12.", "..."}));
     settleTiles(s, kRight);
-    EXPECT_EQ(innerPictureOf(s), (Rows{".12", "..."}));
-    for (int16_t i = 0; i < s.numCells; ++i) {
-        if (!isInside(s, i)) {
-            EXPECT_EQ(s.board[i], kBorder);
+    EXPECT_EQ(pictureOf(s), (Rows{".12", "..."}));
+    expectBorderIntact(s);
+}
+
+TEST(TileAtPixel, FirstPixelOfATileCountsToItsUpperLeftNeighbour) {
+    GameState s = boardFromPicture({"123", "456"});
+    for (int16_t size : {16, 32, 48}) {
+        s.tileSize = size;
+        const double t = size;
+        // pixel -> column and row from 0
+        const std::array<std::tuple<double, double, int, int>, 7> table{{
+            {0, 0, 0, 0}, {t, t, 0, 0}, {t + 1, 1, 1, 0}, {1, t + 1, 0, 1},
+            {3 * t - 1, 2 * t - 1, 2, 1}, {2 * t + 0.75, 0.25, 2, 0}, {2 * t + 0.25, 0.25, 1, 0}}};
+        for (auto [x, y, c, r] : table) {
+            const auto cell = tileAtPixel(s, x, y);
+            ASSERT_TRUE(cell) << size << ": " << x << "," << y;
+            EXPECT_EQ(*cell, (Cell{int16_t(c), int16_t(r), cellIndex(s, int16_t(c + 1), int16_t(r + 1))}))
+                << size << ": " << x << "," << y;
         }
     }
 }
 
-TEST(PixelToCell, FirstPixelOfATileCountsToItsUpperLeftNeighbour) {
-    GameState s = boardFromPicture({"#####", "#123#", "#456#", "#####"});
-    for (int16_t size : {16, 32, 48}) {
-        s.tileSize = size;
-        EXPECT_EQ(cellAtPixel(s, 0, 0), cellIndex(s, 1, 1));
-        EXPECT_EQ(cellAtPixel(s, size, size), cellIndex(s, 1, 1));
-        EXPECT_EQ(cellAtPixel(s, size + 1, 1), cellIndex(s, 2, 1));
-        EXPECT_EQ(cellAtPixel(s, 1, size + 1), cellIndex(s, 1, 2));
-        EXPECT_EQ(cellAtPixel(s, 3 * size - 1, 2 * size - 1), cellIndex(s, 3, 2));
-        EXPECT_EQ(cellAtPixel(s, 2 * size + 0.75, 0.25), cellIndex(s, 3, 1));
-        EXPECT_EQ(cellAtPixel(s, 2 * size + 0.25, 0.25), cellIndex(s, 2, 1));
-    }
+TEST(TileAtPixel, GivesNothingOutsideThePlayingAreaOrOnAnEmptyCell) {
+    GameState s = boardFromPicture({"1.3", "456"});
+    const double w = 3 * 32, h = 2 * 32;
+    const std::array<std::pair<double, double>, 9> outside{{{-1, 5}, {5, -1}, {-0.25, 5}, {w + 1, 5}, {5, h + 1},
+                                                            {1e12, 5}, {5, -1e12}, {std::nan(""), 5}, {40, 5}}};
+    for (auto [x, y] : outside) EXPECT_FALSE(tileAtPixel(s, x, y)) << x << "," << y;
+    ASSERT_TRUE(tileAtPixel(s, w, h));  // the last pixel still belongs to the last cell
+    EXPECT_EQ(tileAtPixel(s, w, h)->index, cellIndex(s, 3, 2));
+    // A board picture larger than the playing area never reaches the border.
+    GameState wide = boardFromPicture({"11", "11"});
+    EXPECT_FALSE(tileAtPixel(wide, 64 + 16, 16));
+    EXPECT_EQ(clearGroupAt(wide, cellIndex(wide, 2, 2)), 10);
+    expectBorderIntact(wide);
 }
 
 TEST(NoMovesLeft, SeesAnyPairOfEqualNeighboursAndIgnoresEmptyCells) {
-    EXPECT_TRUE(noMovesLeft(boardFromPicture({"####", "#..#", "#..#", "####"})));
-    EXPECT_TRUE(noMovesLeft(boardFromPicture({"#####", "#1.1#", "#212#", "#####"})));
-    EXPECT_FALSE(noMovesLeft(boardFromPicture({"#####", "#...#", "#.33#", "#####"})));
-    EXPECT_FALSE(noMovesLeft(boardFromPicture({"#####", "#..2#", "#1.2#", "#####"})));
+    EXPECT_TRUE(noMovesLeft(boardFromPicture({"..", ".."})));
+    EXPECT_TRUE(noMovesLeft(boardFromPicture({"1.1", "212"})));
+    EXPECT_FALSE(noMovesLeft(boardFromPicture({"...", ".33"})));
+    EXPECT_FALSE(noMovesLeft(boardFromPicture({"..2", "1.2"})));
 }
 
 namespace {
@@ -152,7 +141,6 @@ namespace {
 // random mix of kinds, the way a game leaves it.
 GameState randomBoard(GameRandom& rnd, int16_t cols, int16_t rows, int16_t kinds) {
     GameState s;
-    fillGridTables(s);
     s.gameMode = kStandardGame;
     s.numColors = kinds;
     resetBoard(s, cols, rows);
@@ -178,7 +166,7 @@ TEST(Property, SettleAndEndTestAgreeWithTheirStepwiseFormsOnRandomBoards) {
     for (int g = 1; g <= 4; ++g) {
         for (int16_t kinds = 5; kinds <= 8; ++kinds) {
             for (int k = 0; k < 250; ++k, ++boards) {
-                GameState s = randomBoard(rnd, kGridCols[g], kGridRows[g], kinds);
+                GameState s = randomBoard(rnd, gridCols[g], gridRows[g], kinds);
                 GameState ref = s;
                 const auto counts = kindCounts(s);
 

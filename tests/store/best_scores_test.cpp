@@ -30,8 +30,9 @@ TEST(BestScores, ScoresRankAndEnterAsTheExamplesSay) {
         SCOPED_TRACE(testing::Message() << c.score << " into " << c.before[0] << " " << c.before[1]);
         BestScoreTable t;
         t.record(2, 3, 1) = {c.before, {"Ann", "Bob", "Cy"}};  // Falling Tiles, 20 x 15, 5 kinds
-        EXPECT_EQ(rankOfScore(t, 2, 2, 5, c.score), c.rank);
-        insertScore(t, 2, 2, 5, c.score, "New");
+        const Configuration config{2, 2, 5};
+        EXPECT_EQ(rankOfScore(t, config, c.score), c.rank);
+        insertScore(t, config, c.score, "New");
         EXPECT_EQ(t.record(2, 3, 1), (BestScoreRecord{c.after, c.names}));
         t.record(2, 3, 1) = {};
         EXPECT_EQ(t, BestScoreTable{});  // no other record changed
@@ -42,7 +43,7 @@ TEST(BestScores, AConfigurationOutsideTheTableIsRefused) {
     BestScoreTable t;
     EXPECT_THROW(t.record(3, 1, 1), std::out_of_range);
     EXPECT_THROW(t.record(1, 5, 1), std::out_of_range);
-    EXPECT_THROW(t.recordFor(1, 0, 9), std::out_of_range);  // 9 kinds
+    EXPECT_THROW(t.recordFor({1, 0, 9}), std::out_of_range);  // 9 kinds
 }
 
 TEST(BestScores, ClearDataLeavesEveryEntryAnonoymousWithScoreZero) {
@@ -82,10 +83,10 @@ TEST(Latin1, NamesKeepEveryLatin1CharacterAndStoreOthersAsQuestionMarks) {
 }
 
 TEST(ScoreTexts, TheScoresTitleNamesModeGridAndKinds) {
-    EXPECT_EQ(statsTitle(1, 0, 5), "Blokkar - Standard Game\r\nSize (12 x 10)   Tiles (5)");
-    EXPECT_EQ(statsTitle(2, 1, 6), "Blokkar - Falling Tiles Game\r\nSize (16 x 12)   Tiles (6)");
-    EXPECT_EQ(statsTitle(1, 2, 7), "Blokkar - Standard Game\r\nSize (20 x 15)   Tiles (7)");
-    EXPECT_EQ(statsTitle(2, 3, 8), "Blokkar - Falling Tiles Game\r\nSize (25 x 20)   Tiles (8)");
+    EXPECT_EQ(statsTitle({1, 0, 5}), "Blokkar - Standard Game\r\nSize (12 x 10)   Tiles (5)");
+    EXPECT_EQ(statsTitle({2, 1, 6}), "Blokkar - Falling Tiles Game\r\nSize (16 x 12)   Tiles (6)");
+    EXPECT_EQ(statsTitle({1, 2, 7}), "Blokkar - Standard Game\r\nSize (20 x 15)   Tiles (7)");
+    EXPECT_EQ(statsTitle({2, 3, 8}), "Blokkar - Falling Tiles Game\r\nSize (25 x 20)   Tiles (8)");
 }
 
 }  // namespace

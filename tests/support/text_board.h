@@ -1,5 +1,6 @@
-// Boards drawn as text for tests: '#' border, '.' empty, '1'..'8' a tile of
-// that kind, 'o' a cell waiting to be dealt. The picture includes the border.
+// Boards as text for tests: one line per row of the playing area, '.' an empty
+// cell, '1'..'8' a tile of that kind, 'o' a cell waiting to be dealt. The
+// border around the playing area is always there and is not written.
 #pragma once
 
 #include <stdexcept>
@@ -10,56 +11,50 @@
 
 namespace qlx::test {
 
-inline GameState boardFromPicture(const std::vector<std::string>& rows, int16_t numColors = 5) {
+using Rows = std::vector<std::string>;
+
+// Puts the picture into the bottom-right corner of the playing area (lines may
+// be shorter than the board is wide); every other playing cell becomes empty.
+inline void placePicture(GameState& s, const Rows& rows) {
+    for (int16_t y = 1; y <= s.numRows; ++y)
+        for (int16_t x = 1; x <= s.numCols; ++x) s.board[cellIndex(s, x, y)] = kEmpty;
+    const int top = s.numRows - static_cast<int>(rows.size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int left = s.numCols - static_cast<int>(rows[r].size());
+        if (top < 0 || left < 0) throw std::invalid_argument("picture larger than the board");
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const char ch = rows[r][c];
+            int16_t code = ch == '.' ? kEmpty : ch == 'o' ? kToDeal : static_cast<int16_t>(ch - '0');
+            if (ch != '.' && ch != 'o' && (ch < '1' || ch > '8')) throw std::invalid_argument("unknown cell");
+            s.board[cellIndex(s, static_cast<int16_t>(left + 1 + c), static_cast<int16_t>(top + 1 + r))] = code;
+        }
+    }
+}
+
+// A Standard Game board exactly the size of the picture, 32-pixel tiles.
+inline GameState boardFromPicture(const Rows& rows, int16_t numColors = 5) {
     GameState s;
     s.gameMode = kStandardGame;
     s.numColors = numColors;
     s.tileSize = 32;
     s.tileSizeIndex = 1;
-    fillGridTables(s);
-    s.numRows = static_cast<int16_t>(rows.size() - 2);
-    s.numCols = static_cast<int16_t>(rows.at(0).size() - 2);
-    s.numCells = static_cast<int16_t>((s.numCols + 2) * (s.numRows + 2));
-    initDirections(s);
-    int16_t i = 0;
-    for (const std::string& row : rows) {
-        if (row.size() != rows[0].size()) throw std::invalid_argument("ragged board picture");
-        for (char c : row) {
-            int16_t code;
-            if (c == '#') code = kBorder;
-            else if (c == '.') code = kEmpty;
-            else if (c == 'o') code = kToDeal;
-            else if (c >= '1' && c <= '9') code = static_cast<int16_t>(c - '0');
-            else throw std::invalid_argument(std::string("unknown cell '") + c + "'");
-            s.board[i++] = code;
-        }
-    }
+    resetBoard(s, static_cast<int16_t>(rows.at(0).size()), static_cast<int16_t>(rows.size()));
+    placePicture(s, rows);
     return s;
 }
 
-inline std::vector<std::string> pictureOf(const GameState& s) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < s.numRows + 2; ++y) {
+// The playing area as text.
+inline Rows pictureOf(const GameState& s) {
+    Rows rows;
+    for (int16_t y = 1; y <= s.numRows; ++y) {
         std::string row;
-        for (int x = 0; x < s.numCols + 2; ++x) {
-            const int16_t code = s.board[(s.numCols + 2) * y + x];
-            if (code == kBorder) row += '#';
-            else if (code == kEmpty) row += '.';
-            else if (code == kToDeal) row += 'o';
-            else if (code >= 1 && code <= 9) row += static_cast<char>('0' + code);
-            else row += '?';
+        for (int16_t x = 1; x <= s.numCols; ++x) {
+            const int16_t code = s.board[cellIndex(s, x, y)];
+            row += code == kEmpty ? '.' : code == kToDeal ? 'o' : (code >= 1 && code <= 8) ? char('0' + code) : '?';
         }
         rows.push_back(row);
     }
     return rows;
-}
-
-// Playing-area rows only (no border), for short expectations.
-inline std::vector<std::string> innerPictureOf(const GameState& s) {
-    std::vector<std::string> rows = pictureOf(s);
-    std::vector<std::string> inner;
-    for (size_t y = 1; y + 1 < rows.size(); ++y) inner.push_back(rows[y].substr(1, rows[y].size() - 2));
-    return inner;
 }
 
 }  // namespace qlx::test

@@ -14,14 +14,17 @@
 #include <string>
 #include <vector>
 
+#include <QLineEdit>
+#include <QtTest>
+
 #include "Module8.h"
 #include "board_picture.h"
 #include "diagUN.h"
 #include "diagWow.h"
-#include <QLineEdit>
 #include "doubles.h"
 #include "frmStats.h"
 #include "program.h"
+#include "text_board.h"
 
 namespace qlx::test {
 
@@ -122,29 +125,13 @@ struct RunningProgram {
 
     GameState& game() { return program.game; }
 
-    // The centre of a playing cell (column and row counted from 1), in board pixels.
-    QPointF pixelOf(int x, int y) const {
-        const int ts = program.game.tileSize;
-        return {(x - 1) * ts + ts / 2.0, (y - 1) * ts + ts / 2.0};
-    }
+    // A mouse press on the centre of a playing cell (column and row counted from 1).
     void click(int x, int y) {
-        const QPointF p = pixelOf(x, y);
-        window->pbGrid_MouseDown(p.x(), p.y());
+        const int ts = program.game.tileSize;
+        QTest::mouseClick(window->pbGrid(), Qt::LeftButton, {}, QPoint((x - 1) * ts + ts / 2, (y - 1) * ts + ts / 2));
     }
-    // Lays a board out from rows of text ('.' empty, '1'..'8' kinds), bottom-right aligned as a game keeps it.
-    void setBoard(const std::vector<std::string>& rows) {
-        GameState& g = program.game;
-        for (int y = 1; y <= g.numRows; ++y)
-            for (int x = 1; x <= g.numCols; ++x) g.board[cellIndex(g, x, y)] = kEmpty;
-        const int top = g.numRows - static_cast<int>(rows.size());
-        for (size_t r = 0; r < rows.size(); ++r) {
-            const int left = g.numCols - static_cast<int>(rows[r].size());
-            for (size_t c = 0; c < rows[r].size(); ++c) {
-                const char ch = rows[r][c];
-                g.board[cellIndex(g, left + 1 + c, top + 1 + r)] = ch == '.' ? kEmpty : static_cast<int16_t>(ch - '0');
-            }
-        }
-    }
+    // Puts a picture of tiles into the bottom-right corner of the board (see text_board.h).
+    void setBoard(const Rows& rows) { placePicture(program.game, rows); }
 };
 
 }  // namespace qlx::test
