@@ -54,43 +54,6 @@ TEST(ResetBoard, FramesThePlayingAreaAndLeavesTheTopRowsEmptyInFallingTiles) {
     }
 }
 
-TEST(CellIndex, ColumnAndRowInvertTheIndex) {
-    GameState s = freshState(kStandardGame);
-    resetBoard(s, 16, 12);
-    for (int16_t y = 0; y <= 13; ++y) {
-        for (int16_t x = 0; x <= 17; ++x) {
-            const int16_t i = cellIndex(s, x, y);
-            EXPECT_EQ(i, 18 * y + x);
-            EXPECT_EQ(cellCol(s, i), x);
-            EXPECT_EQ(cellRow(s, i), y);
-        }
-    }
-}
-
-TEST(Directions, FollowTheGridWidth) {
-    GameState s = freshState(kStandardGame);
-    resetBoard(s, 12, 10);
-    EXPECT_EQ(s.dirOffset, (std::array<int16_t, 5>{0, 1, 14, -1, -14}));
-    resetBoard(s, 25, 20);
-    EXPECT_EQ(s.dirOffset, (std::array<int16_t, 5>{0, 1, 27, -1, -27}));
-}
-
-TEST(FillBoard, DealsEveryWaitingCellAndLeavesBorderAndEmptyCells) {
-    GameState s = freshState(kFallingTiles, 8);
-    resetBoard(s, 25, 20);
-    const auto before = s.board;
-    GameRandom rnd;
-    fillBoard(s, rnd);
-    for (int16_t i = 0; i < s.numCells; ++i) {
-        if (before[i] == kToDeal) {
-            EXPECT_GE(s.board[i], 1);
-            EXPECT_LE(s.board[i], 8);
-        } else {
-            EXPECT_EQ(s.board[i], before[i]);
-        }
-    }
-}
-
 TEST(FillBoard, MapsTheUnitIntervalOntoKindsByFloor) {
     GameState s = freshState(kStandardGame, 5);
     resetBoard(s, 12, 10);
