@@ -192,19 +192,35 @@ void MainWindowTest::tileSizeAndTileSetRedrawTheSameGame() {
 
 void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     RunningProgram p;
-    p.window->MNU_FB_Click();  // the record is the one of the mode in play
+    p.program.bestScores.recordFor({2, 0, 5}) = {{2, 1, 0}, {"Ann", "Ben", "Cy"}};
+    p.window->MNU_FB_Click();  // the record is the one of the mode in play, shown in the panel
     p.setBoard(kOnePairLeft);
     DialogAnswers answers;
-    std::vector<QString> shownScores;
-    answers.then(enterName(QStringLiteral("Ada")));
-    answers.then(closeStats(&shownScores));
-    answers.then(playAgain());
+    QString modeTitle, statsTitle, bestDuringEnd;
+    std::vector<QString> rows;
+    answers.then([&](QDialog* d) {
+        auto* un = static_cast<diagUN*>(d);
+        modeTitle = un->lblCongMsg()->text();
+        QVERIFY(un->txtName()->text().isEmpty());
+        enterName(QStringLiteral("Ada"))(d);
+    });
+    answers.then([&](QDialog* d) {
+        statsTitle = static_cast<frmStats*>(d)->lblStatTitle()->text();
+        closeStats(&rows)(d);
+    });
+    answers.then([&](QDialog* d) {
+        bestDuringEnd = p.window->lblTotScore()->text();
+        playAgain()(d);
+    });
     p.click(12, 10);
     QCOMPARE(answers.titles, (std::vector<QString>{"Best Score", "Scores", "Wow"}));
-    QCOMPARE(shownScores, (std::vector<QString>{"Ada=3", "=0", "=0"}));
-    QCOMPARE(p.program.bestScores.recordFor({2, 0, 5}).scores[0], 3);
+    QCOMPARE(modeTitle, QStringLiteral("Blokkar - Falling Tiles Game"));
+    QCOMPARE(statsTitle, QStringLiteral("Blokkar - Falling Tiles Game\r\nSize (12 x 10)   Tiles (5)"));
+    QCOMPARE(rows, (std::vector<QString>{"Ada=3", "Ann=2", "Ben=1"}));
     QCOMPARE(p.sound.played[2], std::string("/opt/quellix/snd/APPLAUSE.wav"));
-    // A new game of the same configuration is running and shows its best score.
+    // The panel shows the new best score only from the next game on; Play Again
+    // starts one of the same configuration.
+    QCOMPARE(bestDuringEnd, QStringLiteral("2"));
     QVERIFY(p.window->gameInProgress());
     QCOMPARE(p.game().score, 0);
     QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("3"));

@@ -24,55 +24,11 @@ class ScoresWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void scoreEqualToTheThirdShowsNeitherDialog();
-    void recordScoreIsNamedInsertedAndShownBeforeTheEnd();
     void nameDialogKeepsNineteenCharactersAndSpaces();
     void clearDataClearsOnlyThisConfigurationAndTheLabelFollows();
     void optionsAndScoresSurviveARestart();
     void aConfigurationFolderThatIsAFileStillStartsAGame();
 };
-
-void ScoresWindowTest::scoreEqualToTheThirdShowsNeitherDialog() {
-    RunningProgram p;
-    setRecord(p.program, 1, 0, 5, {10, 5, 3});
-    p.setBoard({"123455"});  // one pair: the game ends with 3 points
-    DialogAnswers answers;
-    answers.then(cancelWow());
-    p.click(12, 10);
-    QCOMPARE(p.game().score, 3);
-    QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
-    QCOMPARE(p.program.bestScores.recordFor({1, 0, 5}).scores, (std::array<int32_t, 3>{10, 5, 3}));
-}
-
-void ScoresWindowTest::recordScoreIsNamedInsertedAndShownBeforeTheEnd() {
-    RunningProgram p;
-    setRecord(p.program, 1, 0, 5, {2, 1, 0});
-    p.window->MNU_NC_Click(0);  // a new game shows the configuration's best score
-    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("2"));
-    p.setBoard({"123455"});
-    DialogAnswers answers;
-    QString modeTitle, statsTitle;
-    std::vector<QString> rows;
-    answers.then([&](QDialog* d) {
-        auto* un = static_cast<diagUN*>(d);
-        modeTitle = un->lblCongMsg()->text();
-        QVERIFY(un->txtName()->text().isEmpty());
-        un->txtName()->setText(QStringLiteral("Dee"));
-        un->OKButton()->click();
-    });
-    answers.then([&](QDialog* d) {
-        statsTitle = static_cast<frmStats*>(d)->lblStatTitle()->text();
-        closeStats(&rows)(d);
-    });
-    answers.then(cancelWow());
-    p.click(12, 10);
-    QCOMPARE(answers.titles, (std::vector<QString>{"Best Score", "Scores", "Wow"}));
-    QCOMPARE(modeTitle, QStringLiteral("Blokkar - Standard Game"));
-    QCOMPARE(statsTitle, QStringLiteral("Blokkar - Standard Game\r\nSize (12 x 10)   Tiles (5)"));
-    QCOMPARE(rows, (std::vector<QString>{"Dee=3", "Ann=2", "Ben=1"}));
-    // The panel shows the new best score only from the next game on.
-    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("2"));
-}
 
 // How a typed name is cut is tested with the store; here the dialog hands it back.
 void ScoresWindowTest::nameDialogKeepsNineteenCharactersAndSpaces() {
