@@ -144,11 +144,7 @@ void QtHelpViewer::load() {
         return;
     }
     // The contents are the top of the page.
-    const QUrl file = QUrl::fromLocalFile(path_);
-    const bool sameFile = browser_->source().matches(file, QUrl::RemoveFragment);
-    browser_->setSource(file, QTextDocument::HtmlResource);
-    // The same file is read afresh: the page may show a problem since, or the file may have changed.
-    if (sameFile) browser_->reload();
+    browser_->setSource(QUrl::fromLocalFile(path_), QTextDocument::HtmlResource);
     browser_->verticalScrollBar()->setValue(0);
     browser_->horizontalScrollBar()->setValue(0);
 }
