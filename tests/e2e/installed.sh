@@ -45,6 +45,7 @@ done
 
 desktop="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+grep -qx 'Categories=Game;LogicGame;' "$desktop" || fail "the menu entry is not among the logic games"
 # --no-net: the screenshot's address is on the maker's site, which this check does not fetch.
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/appstream.txt" 2>&1 ||
   { cat "$work/appstream.txt"; fail "appstreamcli rejects the metainfo file"; }
@@ -56,9 +57,10 @@ pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
 [ "$(readlink -f "/proc/$pid/exe")" = "$program_dir/quellix" ] || fail "the program runs from $(readlink -f "/proc/$pid/exe")"
 
-# The first game's opening sound: the sound module is loaded from the program's
-# folder once the program has found snd/OPENING.WAV there.
-if [ -f "$program_dir/quellix_sound.so" ]; then
+# The first game's opening sound: the sound module, where the build makes one,
+# is loaded from the program's folder once the program has found
+# snd/OPENING.WAV there.
+if [ -f "$build/bin/quellix_sound.so" ]; then
   for _ in $(seq 50); do grep -q "$program_dir/quellix_sound.so" "/proc/$pid/maps" && break; sleep 0.1; done
   grep -q "$program_dir/quellix_sound.so" "/proc/$pid/maps" || fail "the sound module was not loaded from $program_dir"
 fi
