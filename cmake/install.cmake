@@ -16,25 +16,18 @@
 include(GNUInstallDirs)
 
 set(QLX_APP_ID "example.orlenda.Quellix")
+set(QLX_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/quellix")
 if(WIN32)
   set(QLX_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_BINDIR}")
-else()
-  set(QLX_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/quellix")
-endif()
-
-get_property(qlx_multi_config GLOBAL PROPERTY GENERATOR_IS_MULTI_CONFIG)
-if(qlx_multi_config)
-  set(qlx_built_program_dir "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/$<CONFIG>")
-else()
-  set(qlx_built_program_dir "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}")
 endif()
 
 install(TARGETS quellix RUNTIME DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
 if(TARGET quellix_sound)
   install(TARGETS quellix_sound LIBRARY DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
 endif()
-install(FILES "${qlx_built_program_dir}/QLX.hlp" DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
-install(FILES "${qlx_built_program_dir}/snd/OPENING.WAV" "${qlx_built_program_dir}/snd/APPLAUSE.wav"
+# QLX_PROGRAM_DIR: where the build puts these files (set by assets/CMakeLists.txt).
+install(FILES "${QLX_PROGRAM_DIR}/QLX.hlp" DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
+install(FILES "${QLX_PROGRAM_DIR}/snd/OPENING.WAV" "${QLX_PROGRAM_DIR}/snd/APPLAUSE.wav"
         DESTINATION "${QLX_INSTALL_PROGRAM_DIR}/snd")
 
 if(NOT WIN32)
