@@ -7,8 +7,9 @@
 #   bitmaps), SVGs on a 0 0 96 96 view box using only what Qt's SVG Tiny
 #   renderer draws (no <style>, CSS, filters, masks, clip paths, images or
 #   scripts) and with every url(#id) defined; PNGs square and at least 96 px;
-# - the icon: SVG, a 256 px PNG with alpha, and an ICO holding 16, 32, 48 and
-#   256 px images whose entries lie inside the file;
+# - the icon: SVG, a 256 px PNG with alpha, the icon theme's PNGs (16 to 128
+#   px) with alpha, and an ICO holding 16, 32, 48 and 256 px images whose
+#   entries lie inside the file;
 # - the sounds: 16-bit PCM mono WAV at 22050 or 44100 Hz, of the expected
 #   length, peaking below -3 dBFS and starting and ending in silence;
 # - with --regen, that running the generators again gives the same bytes
@@ -111,6 +112,10 @@ def check_icon(folder):
     with open(os.path.join(folder, "quellix.png"), "rb") as f:
         info = png_info(f.read())
     check("quellix.png is 256 x 256 with alpha", info == (256, 256, 6), "header %s" % (info,))
+    for size in (16, 22, 24, 32, 48, 64, 128):
+        with open(os.path.join(folder, "quellix-%d.png" % size), "rb") as f:
+            info = png_info(f.read())
+        check("quellix-%d.png is %d x %d with alpha" % (size, size, size), info == (size, size, 6), "header %s" % (info,))
     with open(os.path.join(folder, "quellix.ico"), "rb") as f:
         ico = f.read()
     reserved, kind, count = struct.unpack("<HHH", ico[:6])

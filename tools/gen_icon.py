@@ -6,6 +6,8 @@
 # quellix.svg  the icon as vectors (viewBox 0 0 96 96)
 # quellix.png  256 x 256, with alpha
 # quellix.ico  16, 32 and 48 px as 32-bit bitmaps and 256 px as PNG
+# quellix-N.png  N x N, with alpha, for the desktop's icon theme
+#               (N = 16, 22, 24, 32, 48, 64, 128; quellix.png serves 256)
 #
 # The icon is a 3 x 3 grid of raised tiles with the top-left cell already
 # cleared, as a board looks after a few moves. The same list of shapes is
@@ -22,6 +24,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from qlx_png import darker, encode_png, hex_rgb, lighter  # noqa: E402
 from qlx_svg import Svg  # noqa: E402
+
+THEME_SIZES = (16, 22, 24, 32, 48, 64, 128)
 
 TILE, GAP = 30.0, 3.0
 EDGE = 2.5      # outline width
@@ -177,9 +181,12 @@ def main():
     write("quellix.svg", make_svg().encode())
     big = encode_png(256, 256, rasterise(256), alpha=True)
     write("quellix.png", big)
-    images = [(s, bmp_entry(s, rasterise(s))) for s in (16, 32, 48)]
+    pixels = {s: rasterise(s) for s in THEME_SIZES}
+    images = [(s, bmp_entry(s, pixels[s])) for s in (16, 32, 48)]
     images.append((256, big))
     write("quellix.ico", make_ico(images))
+    for s in THEME_SIZES:
+        write("quellix-%d.png" % s, encode_png(s, s, pixels[s], alpha=True))
 
 
 if __name__ == "__main__":

@@ -20,6 +20,7 @@ diagUN::diagUN(int16_t gameMode, const ScreenMetrics& screen, QWidget* parent) :
     txtName_->setGeometry(tw.rect(1995, 1515, 2490, 330));
     okButton_ = designButton(this, "OKButton", QStringLiteral("OK"), tw, 1905, 2280, 1215, 375);
     okButton_->setDefault(true);
+    setDialogButtons(this, okButton_, nullptr);  // Enter presses OK; Esc does nothing
     setTabOrder(txtName_, okButton_);
     setLabel(lblCongMsg_, QString::fromStdString(modeTitle(gameMode)));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);

@@ -20,6 +20,7 @@ diagWow::diagWow(int32_t score, const ScreenMetrics& screen, QWidget* parent) : 
     cancelButton_ = designButton(this, "CancelButton", QStringLiteral("Cancel"), tw, 3345, 2535, 1455, 375);
     setLabel(lblInfo_, infoText(score));
     playAgain_ = false;
+    setDialogButtons(this, nullptr, cancelButton_);
     // Esc, the close box and Cancel all leave playAgain false.
     connect(okButton_, &QPushButton::clicked, this, [this] {
         playAgain_ = true;

@@ -9,10 +9,13 @@
 
 #include "Module5.h"
 #include "Module6.h"
+#include "Module8.h"
 #include "board_picture.h"
 #include "clock.h"
 #include "diagUN.h"
 #include "diagWow.h"
+#include "frmAbt.h"
+#include "frmFTOp.h"
 #include "frmStats.h"
 #include "modUI.h"
 #include "ui_look.h"
@@ -273,10 +276,26 @@ void frmQLX::MNU_SCORES_Click() {
     showBestScore();
 }
 
-// The falling-tile options, the help and the About box come with their own dialogs.
-void frmQLX::MNU_FALL_Click() {}
-void frmQLX::MNU_HC_Click() {}
-void frmQLX::MNU_ABT_Click() {}
+// The new period applies to the running timer at once, without enabling or
+// disabling it; the new playing time from the next game on.
+void frmQLX::MNU_FALL_Click() {
+    frmFTOp options(services_.screen);  // no owner: the one dialog that shows in the task bar
+    options.speedIndex = program_.savedSettings.fallSpeedIndex;
+    options.timeIndex = program_.savedSettings.fallTimeIndex;
+    options.exec();
+    if (!options.okPressed) return;
+    program_.savedSettings.fallSpeedIndex = options.speedIndex;
+    timerTileSpeed_.setInterval(tilePeriodFor(program_.savedSettings.fallSpeedIndex));
+    program_.savedSettings.fallTimeIndex = options.timeIndex;
+}
+
+// The help opens beside the game, which goes on behind it.
+void frmQLX::MNU_HC_Click() { services_.help.showContents(services_.appFolder + "/QLX.hlp"); }
+
+void frmQLX::MNU_ABT_Click() {
+    frmAbt about(QString::fromLatin1(kWebSite), [this] { openWebSite(services_); }, services_.screen);
+    about.exec();
+}
 
 // ---------------------------------------------------------------- leaving
 

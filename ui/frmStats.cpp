@@ -21,6 +21,7 @@ frmStats::frmStats(Program& program, const ScreenMetrics& screen, QWidget* paren
     okButton_ = designButton(this, "OKButton", QStringLiteral("OK"), tw, 1275, 2835, 1215, 375);
     cancelButton_ = designButton(this, "CancelButton", QStringLiteral("Clear Data"), tw, 3060, 2850, 1215, 375);
     // Neither button answers Enter or Esc on its own.
+    setDialogButtons(this, nullptr, nullptr);
     for (QPushButton* b : {okButton_, cancelButton_}) {
         b->setAutoDefault(false);
         b->setDefault(false);

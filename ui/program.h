@@ -32,6 +32,7 @@ struct Services {
     Sound& sound;
     MovePause& pause;
     WebLink& web;
+    HelpViewer& help;
     const ScreenMetrics& screen;
     UniformSource& random;
     Registry* registry;     // the settings key; none: nothing is loaded or saved

@@ -1,10 +1,16 @@
 #include "ui_look.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QWidget>
+#include <cmath>
 
 namespace qlx {
 
@@ -67,6 +73,55 @@ QPushButton* designButton(QWidget* parent, const char* name, const QString& text
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(tw.rect(left, top, width, height));
     return b;
+}
+
+namespace {
+// Sees Esc and Enter once the focused control has passed them on to its dialog
+// (a focused button presses itself on Enter).
+class DialogKeys final : public QObject {
+public:
+    DialogKeys(QDialog* dialog, QAbstractButton* defaultButton, QAbstractButton* cancelButton)
+        : QObject(dialog), default_(defaultButton), cancel_(cancelButton) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        QAbstractButton* button = nullptr;
+        if (key->key() == Qt::Key_Escape && mods == Qt::NoModifier) {
+            button = cancel_;
+        } else if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+            button = default_;
+        } else {
+            return false;
+        }
+        if (button && button->isVisible() && button->isEnabled()) button->click();
+        return true;
+    }
+
+private:
+    QPointer<QAbstractButton> default_;
+    QPointer<QAbstractButton> cancel_;
+};
+}  // namespace
+
+void setDialogButtons(QDialog* dialog, QAbstractButton* defaultButton, QAbstractButton* cancelButton) {
+    dialog->installEventFilter(new DialogKeys(dialog, defaultButton, cancelButton));
+}
+
+QPixmap vectorPicture(const QString& resource, QSize size, qreal devicePixelRatio) {
+    QSvgRenderer svg(resource);
+    QPixmap out(QSize(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
+                      static_cast<int>(std::lround(size.height() * devicePixelRatio))));
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    svg.render(&p, QRectF(QPointF(0, 0), QSizeF(out.size())));
+    p.end();
+    out.setDevicePixelRatio(devicePixelRatio);
+    return out;
 }
 
 }  // namespace qlx

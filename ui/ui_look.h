@@ -5,11 +5,14 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 #include <cmath>
 
 #include "services.h"
 
+class QAbstractButton;
+class QDialog;
 class QPushButton;
 class QWidget;
 
@@ -51,5 +54,15 @@ QLabel* designLabel(QWidget* parent, const char* name, const QString& text, cons
 // A button at its design place and size.
 QPushButton* designButton(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left,
                           int top, int width, int height);
+
+// The keys of a dialog. Esc presses its cancel button; in a dialog without one
+// (nullptr) it does nothing, where a plain QDialog would close. Enter presses
+// the focused button, else the default button; without one it does nothing,
+// where a plain QDialog would press a button of its own choosing.
+void setDialogButtons(QDialog* dialog, QAbstractButton* defaultButton, QAbstractButton* cancelButton);
+
+// A picture from a vector resource, stretched to a size in device-independent
+// pixels and drawn at the given device pixel ratio, so that it stays crisp.
+QPixmap vectorPicture(const QString& resource, QSize size, qreal devicePixelRatio);
 
 }  // namespace qlx

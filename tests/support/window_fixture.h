@@ -112,9 +112,10 @@ struct RunningProgram {
     RecordingSound sound;
     RecordingPause pause;
     RecordingWeb web;
+    RecordingHelp help;
     FixedScreen screen;
     GameRandom random;
-    Services services{messages, sound, pause, web, screen, random, nullptr, "/opt/quellix"};
+    Services services{messages, sound, pause, web, help, screen, random, nullptr, "/opt/quellix"};
     Program program;
     std::unique_ptr<frmQLX> window;
 

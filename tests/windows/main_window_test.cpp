@@ -2,10 +2,14 @@
 // how the menus, the timers, pause and the end of a game work together. The
 // rules themselves are tested directly in tests/core.
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QtTest>
 
+#include "Module8.h"
+#include "frmAbt.h"
+#include "frmFTOp.h"
 #include "window_fixture.h"
 
 using namespace qlx;
@@ -40,6 +44,8 @@ private slots:
     void pauseHidesTheBoardAndStopsBothTimers();
     void aFinishedGameEndsOnceEvenWhenResumed();
     void fallingBatchArrivesOnlyInFallingTiles();
+    void fallingOptionsChangeThePeriodAtOnceAndTheTimeFromTheNextGame();
+    void helpAndAboutLeaveTheGameRunning();
     void exitAndCloseBoxBothSave();
 };
 
@@ -355,6 +361,67 @@ void MainWindowTest::fallingBatchArrivesOnlyInFallingTiles() {
     QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
 }
 
+void MainWindowTest::fallingOptionsChangeThePeriodAtOnceAndTheTimeFromTheNextGame() {
+    RunningProgram p;
+    frmQLX& w = *p.window;
+    w.MNU_FB_Click();
+    QStringList opened;
+    const auto choose = [&](int speed, int time, bool ok) {
+        return [&opened, speed, time, ok](QDialog* d) {
+            auto* o = static_cast<frmFTOp*>(d);
+            opened << o->cmbSpeed()->currentText() + " " + o->cmbTime()->currentText();
+            o->cmbSpeed()->setCurrentIndex(speed);
+            o->cmbTime()->setCurrentIndex(time);
+            (ok ? o->Command1() : o->Command2())->click();
+        };
+    };
+    DialogAnswers answers;
+    answers.then(choose(0, 19, false));  // Cancel changes nothing
+    answers.then(choose(0, 19, true));
+    answers.then(choose(5, 5, true));    // while paused
+    w.MNU_FALL_Click();
+    QCOMPARE(w.timerTileSpeed().interval(), 5000);
+    p.game().clockSeconds = 100;
+    w.MNU_FALL_Click();
+    QCOMPARE(opened, (QStringList{"5 3:30", "5 3:30"}));
+    QCOMPARE(w.timerTileSpeed().interval(), 2000);  // the next batch comes 2 s after "Ok"
+    QVERIFY(w.timerTileSpeed().running());
+    QCOMPARE(p.game().clockSeconds, 100);  // the running clock is left alone
+    w.MNU_FB_Click();
+    w.timerSeconds_Timer();
+    QCOMPARE(w.lblTime()->text(), QStringLiteral("11:29"));
+    w.MNU_PAUSE_Click();
+    w.MNU_FALL_Click();
+    QCOMPARE(opened.last(), QStringLiteral("2 11:30"));
+    QCOMPARE(w.timerTileSpeed().interval(), 7000);
+    QVERIFY(!w.timerTileSpeed().running() && w.cmdPuase()->isVisible());
+    QCOMPARE(p.program.savedSettings.fallTimeIndex, 5);
+}
+
+void MainWindowTest::helpAndAboutLeaveTheGameRunning() {
+    RunningProgram p;
+    frmQLX& w = *p.window;
+    w.MNU_HC_Click();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F1);
+    QCOMPARE(p.help.shown, (std::vector<std::string>{"/opt/quellix/QLX.hlp", "/opt/quellix/QLX.hlp"}));
+    QString title;
+    DialogAnswers answers;
+    answers.then([&](QDialog* d) {
+        auto* about = static_cast<frmAbt*>(d);
+        title = about->lblTitle()->text();
+        QTest::mouseClick(about->lblWeb(), Qt::LeftButton);
+        QVERIFY(about->isVisible());
+        about->OKButton()->click();
+    });
+    w.MNU_ABT_Click();
+    QCOMPARE(answers.titles, (std::vector<QString>{"Dialog Caption"}));
+    QCOMPARE(title, QStringLiteral("Quellix 1.0"));
+    QCOMPARE(p.web.opened, std::vector<std::string>{kWebSite});
+    QVERIFY(w.timerSeconds().running() && w.gameInProgress());
+}
+
 void MainWindowTest::exitAndCloseBoxBothSave() {
     RunningProgram p;
     p.window->MNU_SIZ_Click(2);
@@ -371,5 +438,11 @@ void MainWindowTest::exitAndCloseBoxBothSave() {
     QCOMPARE(q.program.savedSettings.numColors, 7);
 }
 
-QTEST_MAIN(MainWindowTest)
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quellix"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "main_window_test.moc"
