@@ -152,22 +152,8 @@ private:
     mutable int cellRows_ = 0;
 };
 
-// A label read with what it counts, followed by the number it shows.
-class CountLabel : public QAccessibleWidget {
-public:
-    explicit CountLabel(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
-        const QString value = static_cast<QLabel*>(widget())->text().simplified();
-        const QString counts = widget()->property(kCountsProperty).toString();
-        return value.isEmpty() ? counts : counts + QLatin1Char(' ') + value;
-    }
-};
-
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("qlx::BoardPicture")) return new BoardTable(static_cast<BoardPicture*>(object));
-    if (className == QLatin1String("QLabel") && object->property(kCountsProperty).isValid())
-        return new CountLabel(static_cast<QLabel*>(object));
     return nullptr;
 }
 
@@ -203,12 +189,17 @@ void notifyCursorMoved(BoardPicture* board) {
 }
 
 void nameCount(QLabel* label, const QString& counts) {
-    const bool known = label->property(kCountsProperty).isValid();
     label->setProperty(kCountsProperty, counts);
-    if (known) {
-        QAccessibleEvent event(label, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
+    readCount(label);
+}
+
+// The accessible name is set whole, so that a screen reader reads the
+// number as well; setting it tells assistive technology.
+void readCount(QLabel* label) {
+    const QVariant counts = label->property(kCountsProperty);
+    if (!counts.isValid()) return;
+    const QString value = label->text().simplified();
+    label->setAccessibleName(value.isEmpty() ? counts.toString() : counts.toString() + QLatin1Char(' ') + value);
 }
 
 }  // namespace qlx

@@ -28,7 +28,8 @@ QString cellName(const GameState& s, Cell cell);
 void notifyCursorMoved(BoardPicture* board);
 
 // A label that shows a number is read with what it counts, e.g. "Score 45",
-// and read anew whenever its text changes.
+// and read anew whenever its text is set (setLabel calls readCount).
 void nameCount(QLabel* label, const QString& counts);
+void readCount(QLabel* label);
 
 }  // namespace qlx
