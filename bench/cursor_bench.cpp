@@ -23,7 +23,7 @@ struct Running {
     QtMovePause pause;
     QtWebLink web;
     QtScreenMetrics screen;
-    GameRandom random;
+    GameRandom random;  // the first deal, as at start-up
     Services services{messages, sound, pause, web, screen, random, nullptr, "."};
     Program program;
     std::unique_ptr<frmQLX> window;
