@@ -53,12 +53,9 @@ private slots:
 
 void KeyboardTest::aWholeGameByKeysScoresAsTheSameCellsPressedWithTheMouse() {
     RunningProgram keys, mouse;  // the same first deal
-    DialogAnswers answers;
-    for (int k = 0; k < 2; ++k) {
-        answers.then(enterName(QStringLiteral("Kim")));
-        answers.then(closeStats());
-        answers.then(cancelWow());
-    }
+    DialogAnswers answers;  // each game ends with a best score
+    for (int game = 0; game < 2; ++game)
+        for (auto answer : {enterName(QStringLiteral("Kim")), closeStats(), cancelWow()}) answers.then(answer);
     press(keys, Qt::Key_Left);
     const Qt::Key plays[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
     for (int move = 0; keys.window->gameInProgress(); ++move) {
