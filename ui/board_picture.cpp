@@ -119,6 +119,15 @@ void BoardPicture::paintCursor(QPainter& p) const {
     p.drawText(label, Qt::AlignCenter, text);
 }
 
+// Shown again after a pause, the board takes back the keyboard focus that
+// the hidden "Resume Game" button held, so that keys and a screen reader's
+// focus land on it.
+void BoardPicture::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    const QWidget* focus = window()->focusWidget();
+    if (!focus || !focus->isVisible()) setFocus();
+}
+
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     emit mouseDown(event->button(), event->modifiers(), pos.x(), pos.y());

@@ -65,6 +65,8 @@ if not CELL_NAME.match(bottom_right.name) or bottom_right.getRole() != pyatspi.R
     fail("unexpected bottom-right cell: " + bottom_right.name)
 if focused_cell(board) is not None:
     fail("a cell has the focus before any key")
+wait_for("the board to have the keyboard focus",
+         lambda: board if board.getState().contains(pyatspi.STATE_FOCUSED) else None)
 
 # The first arrow key shows the cursor on the bottom-right tile; then one step left and one up.
 keys("Left")

@@ -32,7 +32,10 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 "$program" >"$XDG_RUNTIME_DIR/log.txt" 2>&1 &
 pid=$!
 window=$(xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ")
-# Without a window manager the keyboard focus follows the pointer.
+# Without a window manager the keyboard focus follows the pointer, and Qt
+# takes its window for the active one only once it is given the focus, as a
+# window manager gives a new window.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove --sync $((X + WIDTH - 20)) $((Y + HEIGHT - 20))
+xdotool windowfocus --sync "$window"
 /usr/bin/python3 "$here/screen_reader.py"

@@ -113,7 +113,9 @@ void KeyboardTest::keysDoNothingWhilePausedOrOverAndEscStillPauses() {
     for (Qt::Key k : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}) QTest::keyClick(&w, k);
     QCOMPARE(*w.pbGrid()->cursor(), shown);
     QCOMPARE(pictureOf(p.game()), before);
-    w.cmdPuase_Click();
+    w.cmdPuase()->setFocus();
+    w.cmdPuase()->click();
+    QCOMPARE(w.focusWidget(), w.pbGrid());  // the keys' focus, and a screen reader's, back on the board
     p.setBoard({"23", "11"});  // clearing the pair leaves no group: the end
     DialogAnswers answers;
     for (auto answer : {enterName(QString()), closeStats(), cancelWow()}) answers.then(answer);
