@@ -16,12 +16,14 @@ packages=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-qpa-plugins libqt6svg6 fonts-liberation2)
 # To run the tests: GoogleTest, Google Benchmark, an X server for the
-# end-to-end test, xdotool to click, ImageMagick to take screenshots, the
+# end-to-end tests, xdotool to click, ImageMagick to take screenshots; the
 # validators of the menu entry and the software-centre description, and what
-# CPack needs to build the Debian package (dpkg-shlibdeps, file).
+# CPack needs to build the Debian package (dpkg-shlibdeps, file); the
+# accessibility bus and its Python client for the screen-reader test, and
+# Qt's platform headers to switch accessibility on in a window test.
 if [ "$what" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick
-    desktop-file-utils appstream dpkg-dev file)
+    desktop-file-utils appstream dpkg-dev file at-spi2-core python3-pyatspi dbus qt6-base-private-dev)
 fi
 
 missing=()

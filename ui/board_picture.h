@@ -1,11 +1,20 @@
 // The board picture: a box that keeps its picture. Drawing goes into an
 // off-screen image, clearing fills it with the background colour, and
 // refreshing shows it. Mouse presses are reported in pixels.
+//
+// Over the kept picture, and never into it, the paint draws the cell cursor of
+// keyboard play with the outline of the group under it and that group's
+// points. To assistive technology the board is a table of cells (see
+// board_accessible.h); the cursor cell is its focused cell.
 #pragma once
 
 #include <QColor>
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
+#include <optional>
+
+#include "cursor.h"
 
 namespace qlx {
 
@@ -22,18 +31,38 @@ public:
     // The kept picture, at the screen's pixel density, for drawing into.
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
-    // Shows the kept picture on the screen now.
+    // Shows the kept picture on the screen now, with the cursor over it.
     void refresh();
+
+    // The game whose board the picture shows: the cursor's cells and the
+    // names of the cells that assistive technology reads are taken from it.
+    void setGame(const GameState* game) { game_ = game; }
+    const GameState* game() const { return game_; }
+
+    // The cell cursor: shown on a cell, or hidden (nothing). Setting it
+    // outlines the group under it, repaints, and tells assistive technology.
+    const std::optional<Cell>& cursor() const { return cursor_; }
+    void setCursor(std::optional<Cell> cell);
+    // The group under the cursor as outlined: none while the cursor is hidden.
+    const GroupView& cursorGroup() const { return group_; }
 
 signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void markCursorGroup();
+    void paintCursor(QPainter& p) const;
+
     QImage image_;
+    const GameState* game_ = nullptr;
+    std::optional<Cell> cursor_;
+    GroupView group_;
+    QRegion outline_[2];  // the outline's dark and light bands
 };
 
 }  // namespace qlx

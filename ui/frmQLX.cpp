@@ -10,6 +10,7 @@
 #include "Module5.h"
 #include "Module6.h"
 #include "Module8.h"
+#include "accessibility.h"
 #include "board_picture.h"
 #include "clock.h"
 #include "diagUN.h"
@@ -63,10 +64,12 @@ void frmQLX::startGame() {
     if (game_.gameMode == kFallingTiles) {
         game_.clockSeconds = timeLimit_;
         setLabel(lblTimeCap_, QStringLiteral("Time \r\nRemaining"));
+        nameCount(lblTime_, QStringLiteral("Time remaining"));
     } else {
         game_.clockSeconds = 0;
         lblTimeCap_->setFont(uiFont(10));
         setLabel(lblTimeCap_, QStringLiteral("Time"));
+        nameCount(lblTime_, QStringLiteral("Time"));
     }
     const TwipScale tw(services_.screen);
     lblTime_->move(lblTime_->x(), lblTimeCap_->y() + lblTimeCap_->height() + tw.y(50));
@@ -74,6 +77,7 @@ void frmQLX::startGame() {
     setLabel(lblTime_, QString());
     setLabel(lblAScore_, QStringLiteral("0"));
     fillBoard(game_, services_.random);
+    pbGrid_->setCursor(std::nullopt);  // a new board: the first arrow key shows the cursor again
     redrawBoard();
     timerTileSpeed_.setEnabled(true);
     timerSeconds_.setEnabled(true);
@@ -102,15 +106,20 @@ void frmQLX::redrawBoard(const Cell* pointsCell, int32_t points) {
     pbGrid_->refresh();
 }
 
+// A press on the board hides the cursor of keyboard play and plays the tile under the pointer.
+void frmQLX::pbGrid_MouseDown(double x, double y) {
+    pbGrid_->setCursor(std::nullopt);
+    if (const std::optional<Cell> cell = tileAtPixel(game_, x, y)) playCell(*cell);
+}
+
 // A move. The two pauses block the user-interface thread after the picture
 // has been shown (see QtMovePause), so no click and no tick can come in
 // before the move is over: each runs afterwards, on the settled board.
-void frmQLX::pbGrid_MouseDown(double x, double y) {
-    const std::optional<Cell> cell = tileAtPixel(game_, x, y);
-    if (!cell) return;  // outside the playing area, or an empty cell
-    if (const int32_t points = clearGroupAt(game_, cell->index)) {
+void frmQLX::playCell(const Cell& cell) {
+    if (game_.board[cell.index] == kEmpty) return;  // an empty cell: nothing happens
+    if (const int32_t points = clearGroupAt(game_, cell.index)) {
         setLabel(lblAScore_, QString::number(game_.score));
-        redrawBoard(&*cell, points);  // the gap, and the points over the clicked cell
+        redrawBoard(&cell, points);  // the gap, and the points over the played cell
         services_.pause.pause(kFirstPause);
         settleTiles(game_, kDown);
         redrawBoard();
@@ -118,6 +127,8 @@ void frmQLX::pbGrid_MouseDown(double x, double y) {
         settleTiles(game_, kRight);
         redrawBoard();
     }
+    // The cursor stays on its cell, or goes to the nearest tile where its cell emptied.
+    if (const std::optional<Cell> cursor = pbGrid_->cursor()) pbGrid_->setCursor(nearestTile(game_, *cursor));
     if (noMovesLeft(game_)) gameOver();
 }
 

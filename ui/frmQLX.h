@@ -41,6 +41,11 @@ public:
     void Form_KeyPress(int keyAscii);
     void Form_Unload();
     void pbGrid_MouseDown(double x, double y);
+    // Keyboard play on the board: the arrow keys move the cell cursor, Space
+    // and Enter play the cell under it. True when the key was one of these.
+    bool pbGrid_KeyDown(int key);
+    // The move on a cell, whether the mouse or the keys chose it.
+    void playCell(const Cell& cell);
     void timerSeconds_Timer();
     void timerTileSpeed_Timer();
     void cmdPuase_Click();

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "accessibility.h"
 #include "board_picture.h"
 #include "frmQLX.h"
 #include "stats_frame.h"
@@ -57,6 +58,7 @@ void frmQLX::buildControls() {
     pbGrid_->setObjectName(QStringLiteral("pbGrid"));
     pbGrid_->setFont(uiFont(8.25));
     pbGrid_->move(0, 0);
+    pbGrid_->setGame(&game_);
     connect(pbGrid_, &BoardPicture::mouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) { pbGrid_MouseDown(x, y); });
 
@@ -87,6 +89,10 @@ void frmQLX::buildControls() {
     lblTime_ = designLabel(frameStats_, "lblTime", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
     setBackground(lblTime_, kWindowBackground);
     for (QLabel* l : frameStats_->findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
+    // Read by screen readers with what they count, e.g. "Score 45".
+    nameCount(lblAScore_, QStringLiteral("Score"));
+    nameCount(lblTotScore_, QStringLiteral("Best score"));
+    nameCount(lblTime_, QStringLiteral("Time"));
 
     cmdPuase_ = designButton(surface, "cmdPuase", QStringLiteral("Resume Game"), tw, 2430, 2490, 2580, 600);
     cmdPuase_->setFont(uiFont(12, true));
@@ -196,6 +202,7 @@ void frmQLX::keyPressEvent(QKeyEvent* event) {
         Form_KeyPress(27);
         return;
     }
+    if (pbGrid_KeyDown(event->key())) return;
     QMainWindow::keyPressEvent(event);
 }
 

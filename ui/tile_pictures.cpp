@@ -38,6 +38,22 @@ QImage ImageList::render(int n, qreal ratio) const {
     return out;
 }
 
+const char* tileKindName(int tileSet, int kind) {
+    static constexpr const char* kNames[5][9] = {
+        {"blue checks", "dark red bricks", "grey-green stripes", "pink marble", "cream with berries",
+         "orange flower", "tan paper with a plant", "blue-grey granite", "dark blue flagstones"},
+        {"dark blue star", "light blue star", "cyan star", "green star", "orange star", "magenta star",
+         "lilac star", "red star", "pink star"},
+        {"scarlet macaw", "blue-and-gold macaw", "green amazon", "white cockatoo", "grey parrot",
+         "rainbow lorikeet", "sun conure", "galah", "cockatiel"},
+        {"bee", "crab", "donkey", "dinosaur", "cat", "beaver", "mouse", "bird", "spider"},
+        {"red Mandelbrot", "orange rabbit", "golden ship", "green Newton", "cyan Julia", "blue seahorse",
+         "violet tricorn", "magenta Julia", "rainbow Newton"},
+    };
+    if (tileSet < 0 || tileSet > 4 || kind < 1 || kind > 9) return "";
+    return kNames[tileSet][kind - 1];
+}
+
 TilePictures::TilePictures(QString resourceDir)
     : lists_{ImageList(16, resourceDir), ImageList(32, resourceDir), ImageList(48, resourceDir)} {}
 

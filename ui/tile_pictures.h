@@ -11,6 +11,12 @@ namespace qlx {
 
 inline constexpr int kPictureCount = 45;
 
+// The kind of tile that a picture shows, in words that fit its set (colour
+// and pattern, colour, bird, animal, colour and figure), for screen readers:
+// set 0..4, kind 1..9, in the order of assets/README.md. Nothing (an empty
+// text) for a set or kind out of range.
+const char* tileKindName(int tileSet, int kind);
+
 // One image list: square pictures of one size. A picture is rendered from its
 // source (vector, or a large bitmap scaled smoothly) the first time it is asked
 // for at a given device pixel ratio, and kept.

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <cmath>
 
+#include "accessibility.h"
+
 namespace qlx {
 
 QFont uiFont(qreal points, bool bold, bool underline) {
@@ -44,6 +46,7 @@ void setLabel(QLabel* label, const QString& text) {
     const bool centred = label->alignment() & Qt::AlignHCenter;
     const int centre = label->x() + label->width() / 2;
     label->setText(text);
+    readCount(label);
     label->adjustSize();
     if (centred) label->move(centre - label->width() / 2, label->y());
 }

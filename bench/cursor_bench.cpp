@@ -1,0 +1,93 @@
+// Keyboard play on the largest board (25 x 20 at 48 px): what the cursor and
+// the outline of its group add to a paint of the board, and the time from an
+// arrow key to the outlined group painted on the window.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "Module8.h"
+#include "board_picture.h"
+#include "frmQLX.h"
+#include "qt_services.h"
+
+using namespace qlx;
+
+namespace {
+
+// The real program with its Qt services, on the largest grid with the biggest tiles.
+struct Running {
+    QtMessageBox messages;
+    QtSound sound;
+    QtMovePause pause;
+    QtWebLink web;
+    QtHelpViewer help;
+    QtScreenMetrics screen;
+    GameRandom random;  // the first deal, as at start-up
+    Services services{messages, sound, pause, web, help, screen, random, nullptr, "."};
+    Program program;
+    std::unique_ptr<frmQLX> window;
+    explicit Running(bool oneKind) {
+        window = startProgram(program, services);
+        window->MNU_SIZ_Click(2);
+        window->MNU_GS_Click(3);
+        if (oneKind) std::fill(program.game.board.begin(), program.game.board.end(), int16_t{1});
+        resetBorderAndDraw();
+    }
+    void resetBorderAndDraw() {
+        GameState& g = program.game;
+        for (int16_t i = 0; i < g.numCells; ++i)
+            if (!isInside(g, i)) g.board[i] = kBorder;
+        window->MNU_TN_Click(0);
+    }
+    BoardPicture* board() const { return window->pbGrid(); }
+    // The cursor on the first tile, from the bottom right, that lies in a group.
+    void cursorOnAGroup() {
+        const GameState& g = program.game;
+        for (int i = g.numCols * g.numRows - 1; i >= 0; --i) {
+            const Cell c = *cellAt(g, i % g.numCols, i / g.numCols);
+            if (groupAt(g, c).points > 0) return board()->setCursor(c);
+        }
+    }
+};
+
+// A paint of the board picture into an image, with the cursor on a group of
+// the first deal (state.range(0) = 0), on a board of one kind: the whole
+// board one group of 500 (1), or without the cursor (-1).
+void BM_PaintBoard(benchmark::State& state) {
+    Running r(state.range(0) == 1);
+    if (state.range(0) >= 0) r.cursorOnAGroup();
+    QImage target(r.board()->size() * r.board()->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) r.board()->render(&target);
+    state.counters["group"] = static_cast<double>(r.board()->cursorGroup().cells.size());
+}
+BENCHMARK(BM_PaintBoard)->Arg(-1)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// An arrow key sent to the board, and the event loop run until the window
+// has painted the cursor's new cell with its outlined group.
+void BM_KeyToOutlinedGroupOnScreen(benchmark::State& state) {
+    Running r(state.range(0) == 1);
+    r.cursorOnAGroup();
+    QApplication::processEvents();
+    int k = 0;
+    for (auto _ : state) {
+        QKeyEvent key(QEvent::KeyPress, (++k % 2) ? Qt::Key_Left : Qt::Key_Right, Qt::NoModifier);
+        QApplication::sendEvent(r.board(), &key);
+        QApplication::processEvents();
+    }
+    state.counters["group"] = static_cast<double>(r.board()->cursorGroup().cells.size());
+}
+BENCHMARK(BM_KeyToOutlinedGroupOnScreen)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+// The offscreen platform unless another is asked for (QT_QPA_PLATFORM=xcb under an X server).
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
