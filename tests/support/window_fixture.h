@@ -41,7 +41,6 @@ public:
     }
 
     void then(Answer a) { answers_.push_back(std::move(a)); }
-    bool allUsed() const { return answers_.empty(); }
 
     std::vector<QString> titles;  // every dialog seen, in order
     int unexpected = 0;           // dialogs that found no answer (closed with reject)
@@ -85,26 +84,30 @@ inline DialogAnswers::Answer enterName(QString name) {
         un->OKButton()->click();
     };
 }
+// The scores dialog's rows, as "name=score".
+inline std::vector<QString> statsRows(const frmStats* st) {
+    std::vector<QString> rows;
+    for (int i = 0; i < 3; ++i) rows.push_back(st->lblUsrName()[i]->text() + "=" + st->lblSec()[i]->text());
+    return rows;
+}
 inline DialogAnswers::Answer closeStats(std::vector<QString>* rows = nullptr) {
     return [rows](QDialog* d) {
         auto* st = static_cast<frmStats*>(d);
-        if (rows) {
-            for (int i = 0; i < 3; ++i) rows->push_back(st->lblUsrName()[i]->text() + "=" + st->lblSec()[i]->text());
-        }
+        if (rows) *rows = statsRows(st);
         st->OKButton()->click();
     };
 }
 
-// The index of the one ticked item of a menu group; -1 for none, -2 for several.
-inline int checkedIndex(const auto& actions) {
-    int found = -1;
-    for (size_t i = 0; i < actions.size(); ++i) {
-        if (actions[i]->isChecked()) {
-            if (found >= 0) return -2;
-            found = static_cast<int>(i);
-        }
-    }
-    return found;
+// The ticked item of each option group: grid size, tile size, kinds, tile set
+// (-1 where none is ticked, -2 where several are).
+inline std::array<int, 4> ticks(const frmQLX& w) {
+    const auto ticked = [](const auto& group) {
+        int found = -1;
+        for (std::size_t i = 0; i < group.size(); ++i)
+            if (group[i]->isChecked()) found = found == -1 ? static_cast<int>(i) : -2;
+        return found;
+    };
+    return {ticked(w.MNU_GS()), ticked(w.MNU_SIZ()), ticked(w.MNU_NC()), ticked(w.MNU_TN())};
 }
 
 struct RunningProgram {

@@ -23,8 +23,11 @@ QStringList menuTexts(QMenu* menu) {
     return out;
 }
 
-// A board on which only the pair in the bottom-right corner is a group.
-const Rows kOnePairLeft{"123455"};
+QStringList texts(std::initializer_list<const QLabel*> labels) {
+    QStringList out;
+    for (const QLabel* l : labels) out << l->text();
+    return out;
+}
 
 }  // namespace
 
@@ -33,17 +36,15 @@ class MainWindowTest : public QObject {
 
 private slots:
     void startUpShowsAFirstRunStandardGame();
-    void menusCarryTheirCaptionsInOrder();
     void aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard();
     void pressesThatClearNothingChangeNothing();
-    void gridSizeRestartsAndRelaysOut();
-    void tileSizeAndTileSetRedrawTheSameGame();
+    void optionMenusRestartOrRedrawAsTheySay();
     void endOfGameRecordsTheScoreAndPlaysAgain();
     void cancelLeavesTheFinishedBoardFrozen();
     void clockCountsUpThenDownAndTimesOut();
     void pauseHidesTheBoardAndStopsBothTimers();
     void aFinishedGameEndsOnceEvenWhenResumed();
-    void fallingBatchArrivesOnlyInFallingTiles();
+    void fallingBatchesEnterOnlyInFallingTiles();
     void fallingOptionsChangeThePeriodAtOnceAndTheTimeFromTheNextGame();
     void helpAndAboutLeaveTheGameRunning();
     void exitAndCloseBoxBothSave();
@@ -53,34 +54,22 @@ void MainWindowTest::startUpShowsAFirstRunStandardGame() {
     RunningProgram p;
     frmQLX& w = *p.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Quellix -  Standard Game(10x12) 5 Tiles"));
-    QCOMPARE(w.lblAScore()->text(), QStringLiteral("0"));
-    QCOMPARE(w.lblTotScore()->text(), QStringLiteral("0"));
-    QCOMPARE(w.lblTime()->text(), QString());
-    QCOMPARE(w.lblTimeCap()->text(), QStringLiteral("Time"));
+    QCOMPARE(texts({w.lblAScore(), w.lblTotScore(), w.lblTime(), w.lblTimeCap()}), (QStringList{"0", "0", "", "Time"}));
     QCOMPARE(w.lblTimeCap()->font().pointSizeF(), 10.0);
-    QCOMPARE(checkedIndex(w.MNU_SIZ()), 1);
-    QCOMPARE(checkedIndex(w.MNU_TN()), 0);
-    QCOMPARE(checkedIndex(w.MNU_NC()), 0);
-    QCOMPARE(checkedIndex(w.MNU_GS()), 0);
+    QCOMPARE(ticks(w), (std::array<int, 4>{0, 1, 0, 0}));
     // 12 x 10 Standard tiles: board 384 x 320, window 7360 x 5800 twips, panel at 399, 15.
     QCOMPARE(w.frameGeometry(), QRect(0, 0, 491, 387));
     QCOMPARE(w.pbGrid()->geometry(), QRect(0, 0, 384, 320));
     QCOMPARE(w.frameStats()->pos(), QPoint(399, 15));
-    QVERIFY(w.cmdPuase()->isHidden());
-    QVERIFY(w.timerSeconds().running());
+    QVERIFY(w.cmdPuase()->isHidden() && w.timerSeconds().running());
     QCOMPARE(w.timerTileSpeed().interval(), 5000);
     QCOMPARE(p.sound.played, std::vector<std::string>{"/opt/quellix/snd/OPENING.WAV"});
     for (const std::string& row : pictureOf(p.game())) QVERIFY(row.find_first_not_of("12345") == std::string::npos);
     const QImage& img = w.pbGrid()->image();
     QVERIFY(img.pixelColor(img.width() - 2, img.height() - 2) != BoardPicture::backgroundColor());
-}
-
-void MainWindowTest::menusCarryTheirCaptionsInOrder() {
-    RunningProgram p;
-    const QList<QAction*> bar = p.window->menuBar()->actions();
-    QCOMPARE(bar.size(), 3);
-    QCOMPARE(menuTexts(bar[0]->menu()),
-             (QStringList{"standard", "Falling Blocks", "-", "Pause", "-", "Scores", "-", "Exit"}));
+    // The menus.
+    const QList<QAction*> bar = w.menuBar()->actions();
+    QCOMPARE(menuTexts(bar[0]->menu()), (QStringList{"standard", "Falling Blocks", "-", "Pause", "-", "Scores", "-", "Exit"}));
     QMenu* options = bar[1]->menu();
     QCOMPARE(menuTexts(options), (QStringList{"Grid Size", "Size", "Number Of Tiles", "Tile", "Falling Tile Options.."}));
     QCOMPARE(menuTexts(options->actions()[0]->menu()), (QStringList{"12 x 10", "16 x 12", "20 x 15", "25 x 20"}));
@@ -100,28 +89,23 @@ void MainWindowTest::aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard()
     QImage firstPicture;
     p.pause.during = [&](int ms) {
         boards.push_back(pictureOf(p.game()));
-        if (ms != 400) return;
-        scoreShown = p.window->lblAScore()->text();
-        firstPicture = p.window->pbGrid()->image();
+        if (ms == 400) scoreShown = p.window->lblAScore()->text(), firstPicture = p.window->pbGrid()->image();
     };
     p.click(9, 9);  // the 2 at the left of the "2233" row: with the 2 above and the one to its right
     QCOMPARE(p.pause.pauses, (std::vector<int>{400, 100}));
     QCOMPARE(scoreShown, QStringLiteral("6"));
-    QCOMPARE(boards[0][8], std::string("..........33"));    // the gap
-    QCOMPARE(boards[1][8], std::string("........1.33"));    // fallen, not yet slid
+    QCOMPARE(boards[0][8], std::string("..........33"));            // the gap
+    QCOMPARE(boards[1][8], std::string("........1.33"));            // fallen, not yet slid
     QCOMPARE(pictureOf(p.game())[8], std::string(".........133"));  // settled
     // During the first pause the gap shows the background and the points are
     // written over the clicked cell only.
-    const QColor bg = BoardPicture::backgroundColor();
-    auto cellIsPlain = [&](int x, int y) {
+    const auto cellIsPlain = [&](int x, int y) {
         for (int py = (y - 1) * 32 + 1; py < y * 32 - 1; ++py)
             for (int px = (x - 1) * 32 + 1; px < x * 32 - 1; ++px)
-                if (firstPicture.pixelColor(px, py) != bg) return false;
+                if (firstPicture.pixelColor(px, py) != BoardPicture::backgroundColor()) return false;
         return true;
     };
-    QVERIFY(!cellIsPlain(9, 9));
-    QVERIFY(cellIsPlain(10, 9));
-    QVERIFY(cellIsPlain(10, 8));
+    QVERIFY(!cellIsPlain(9, 9) && cellIsPlain(10, 9) && cellIsPlain(10, 8));
 }
 
 void MainWindowTest::pressesThatClearNothingChangeNothing() {
@@ -132,8 +116,7 @@ void MainWindowTest::pressesThatClearNothingChangeNothing() {
     p.click(10, 10);  // the lone 4
     p.click(1, 1);    // an empty cell
     QCOMPARE(pictureOf(p.game()), before);
-    QCOMPARE(p.game().score, 0);
-    QVERIFY(p.pause.pauses.empty());
+    QVERIFY(p.game().score == 0 && p.pause.pauses.empty());
     QCOMPARE(p.window->pbGrid()->image(), pictureBefore);
     // With no group left, an empty cell still changes nothing; a lone tile ends the game.
     p.setBoard({"12", "21"});
@@ -147,67 +130,51 @@ void MainWindowTest::pressesThatClearNothingChangeNothing() {
     QCOMPARE(info, QStringLiteral("Congratulations, You solved the game Successfully \r\n With a score of 0"));
 }
 
-void MainWindowTest::gridSizeRestartsAndRelaysOut() {
+void MainWindowTest::optionMenusRestartOrRedrawAsTheySay() {
     RunningProgram p;
-    p.game().score = 99;
-    p.window->move(40, 40);
-    p.window->MNU_GS()[3]->trigger();
-    QCOMPARE(checkedIndex(p.window->MNU_GS()), 3);
-    QCOMPARE(p.program.savedSettings.gridSizeIndex, 3);
-    QCOMPARE(pictureOf(p.game()).size(), size_t(20));
-    QCOMPARE(p.game().score, 0);
-    QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Standard Game(20x25) 5 Tiles"));
-    QCOMPARE(p.window->pbGrid()->geometry(), QRect(0, 0, 800, 640));
-    QCOMPARE(p.window->frameStats()->pos(), QPoint(815, 15));
-    // 15*32*25 + 1600 twips wide, 15*32*20 + 1000 high.
-    QCOMPARE(p.window->frameGeometry(), QRect(0, 0, 907, 707));
-    QCOMPARE(p.sound.played.size(), size_t(2));
-    // A new number of kinds also starts a new game.
-    p.window->MNU_NC()[3]->trigger();
-    QCOMPARE(checkedIndex(p.window->MNU_NC()), 3);
-    QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Standard Game(20x25) 8 Tiles"));
-}
-
-void MainWindowTest::tileSizeAndTileSetRedrawTheSameGame() {
-    RunningProgram p;
+    frmQLX& w = *p.window;
     p.game().score = 42;
     p.game().clockSeconds = 17;
     const Rows board = pictureOf(p.game());
-    p.window->MNU_TN()[4]->trigger();
-    QCOMPARE(p.game().tileSet, 4);
-    p.window->MNU_SIZ()[2]->trigger();
-    QCOMPARE(checkedIndex(p.window->MNU_SIZ()), 2);
-    QCOMPARE(checkedIndex(p.window->MNU_TN()), 4);
-    QCOMPARE(p.window->pbGrid()->geometry(), QRect(0, 0, 576, 480));
-    QCOMPARE(p.window->frameGeometry().size(), QSize(683, 547));
+    // Tile set and tile size redraw the same game; the window goes back to the corner.
+    w.MNU_TN()[4]->trigger();
+    w.move(30, 30);
+    w.MNU_SIZ()[2]->trigger();
+    QCOMPARE(ticks(w), (std::array<int, 4>{0, 2, 0, 4}));
+    QCOMPARE(w.pbGrid()->geometry(), QRect(0, 0, 576, 480));
+    QCOMPARE(w.frameGeometry(), QRect(0, 0, 683, 547));
     QCOMPARE(pictureOf(p.game()), board);
-    QCOMPARE(p.game().score, 42);
-    QCOMPARE(p.game().clockSeconds, 17);
-    QVERIFY(p.window->timerSeconds().running());
+    QVERIFY(p.game().score == 42 && p.game().clockSeconds == 17 && w.timerSeconds().running());
     // The cell at column 3, row 2 is drawn at (96, 48) with the 48-pixel Fractals picture of its kind.
-    const QImage& img = p.window->pbGrid()->image();
+    const QImage& img = w.pbGrid()->image();
     const int kind = p.game().board[cellIndex(p.game(), 3, 2)];
-    const QImage& expected = p.window->ImageList1().list(2).picture(4 * 9 + kind, img.devicePixelRatio());
+    const QImage& expected = w.ImageList1().list(2).picture(4 * 9 + kind, img.devicePixelRatio());
     QCOMPARE(img.copy(96, 48, 48, 48).convertToFormat(QImage::Format_RGB32),
              expected.convertToFormat(QImage::Format_RGB32).copy(0, 0, 48, 48));
-    // Choosing the ticked size again still moves the window back to the corner.
-    p.window->move(30, 30);
-    p.window->MNU_SIZ()[2]->trigger();
-    QCOMPARE(p.window->frameGeometry().topLeft(), QPoint(0, 0));
+    // Grid size and number of kinds start a new game, the grid size in a new layout.
+    w.MNU_SIZ()[1]->trigger();
+    w.MNU_GS()[3]->trigger();
+    QVERIFY(p.program.savedSettings.gridSizeIndex == 3 && p.game().score == 0);
+    QCOMPARE(w.pbGrid()->geometry(), QRect(0, 0, 800, 640));
+    QCOMPARE(w.frameStats()->pos(), QPoint(815, 15));
+    QCOMPARE(w.frameGeometry(), QRect(0, 0, 907, 707));  // 15*32*25 + 1600 twips wide, 15*32*20 + 1000 high
+    w.MNU_NC()[3]->trigger();
+    QCOMPARE(ticks(w), (std::array<int, 4>{3, 1, 3, 4}));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Quellix -  Standard Game(20x25) 8 Tiles"));
+    QCOMPARE(p.sound.played.size(), size_t(3));
 }
 
 void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     RunningProgram p;
     p.program.bestScores.recordFor({2, 0, 5}) = {{2, 1, 0}, {"Ann", "Ben", "Cy"}};
     p.window->MNU_FB_Click();  // the record is the one of the mode in play, shown in the panel
-    p.setBoard(kOnePairLeft);
+    p.setBoard({"123455"});    // only the pair at the right is a group
     DialogAnswers answers;
     QString modeTitle, statsTitle, bestDuringEnd;
     std::vector<QString> rows;
     answers.then([&](QDialog* d) {
-        auto* un = static_cast<diagUN*>(d);
-        modeTitle = un->lblCongMsg()->text();
-        QVERIFY(un->txtName()->text().isEmpty());
+        modeTitle = static_cast<diagUN*>(d)->lblCongMsg()->text();
+        QVERIFY(static_cast<diagUN*>(d)->txtName()->text().isEmpty());
         enterName(QStringLiteral("Ada"))(d);
     });
     answers.then([&](QDialog* d) {
@@ -227,11 +194,8 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     // The panel shows the new best score only from the next game on; Play Again
     // starts one of the same configuration.
     QCOMPARE(bestDuringEnd, QStringLiteral("2"));
-    QVERIFY(p.window->gameInProgress());
-    QCOMPARE(p.game().score, 0);
-    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("3"));
-    QVERIFY(p.window->pbGrid()->isEnabled());
-    QVERIFY(p.window->timerSeconds().running());
+    QCOMPARE(texts({p.window->lblAScore(), p.window->lblTotScore()}), (QStringList{"0", "3"}));
+    QVERIFY(p.window->gameInProgress() && p.window->pbGrid()->isEnabled() && p.window->timerSeconds().running());
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Falling Tiles (10x12) 5 Tiles"));
 }
 
@@ -239,22 +203,16 @@ void MainWindowTest::cancelLeavesTheFinishedBoardFrozen() {
     RunningProgram p;
     p.setBoard({"1...", "1234"});
     DialogAnswers answers;
-    answers.then(enterName(QString()));
-    answers.then(closeStats());
-    answers.then(cancelWow());
+    for (auto answer : {enterName(QString()), closeStats(), cancelWow()}) answers.then(answer);
     p.click(9, 9);
-    const Rows frozen = pictureOf(p.game());
     QVERIFY(!p.window->pbGrid()->isEnabled());
     QVERIFY(!p.window->timerSeconds().running() && !p.window->timerTileSpeed().running());
     p.setBoard({"11"});  // a press on the frozen board is not delivered
     p.click(12, 10);
     QCOMPARE(p.game().score, 3);
     QCOMPARE(p.program.bestScores.recordFor({1, 0, 5}).names[0], std::string("-"));
-    // A menu choice starts the next game.
-    p.window->MNU_NC()[0]->trigger();
-    QVERIFY(p.window->pbGrid()->isEnabled());
-    QVERIFY(p.window->gameInProgress());
-    QVERIFY(frozen != pictureOf(p.game()));
+    p.window->MNU_NC()[0]->trigger();  // a menu choice starts the next game
+    QVERIFY(p.window->pbGrid()->isEnabled() && p.window->gameInProgress());
 }
 
 void MainWindowTest::clockCountsUpThenDownAndTimesOut() {
@@ -279,38 +237,39 @@ void MainWindowTest::clockCountsUpThenDownAndTimesOut() {
     QCOMPARE(p.messages.shown, std::vector<std::string>{" Time Out - Game Over "});
     QCOMPARE(labelAtMessage, QStringLiteral("0:00"));
     QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
-    QVERIFY(!w.timerSeconds().running());
 }
 
 void MainWindowTest::pauseHidesTheBoardAndStopsBothTimers() {
     RunningProgram p;
     frmQLX& w = *p.window;
+    const auto paused = [&] {
+        return w.cmdPuase()->isVisibleTo(&w) && !w.pbGrid()->isVisibleTo(&w) && !w.MNU_PAUSE()->isEnabled() &&
+               !w.timerSeconds().running() && !w.timerTileSpeed().running();
+    };
+    const auto running = [&] {
+        return !w.cmdPuase()->isVisibleTo(&w) && w.pbGrid()->isVisibleTo(&w) && w.MNU_PAUSE()->isEnabled() &&
+               w.timerSeconds().running() && w.timerTileSpeed().running();
+    };
     w.MNU_PAUSE()->trigger();
-    QVERIFY(w.cmdPuase()->isVisible() && !w.pbGrid()->isVisible() && !w.MNU_PAUSE()->isEnabled());
-    QVERIFY(!w.timerSeconds().running() && !w.timerTileSpeed().running());
-    // A tile-size change redraws into the hidden board and stays paused.
-    w.MNU_SIZ()[0]->trigger();
-    QVERIFY(w.cmdPuase()->isVisible());
-    // Way back 1: the button.
-    w.cmdPuase()->click();
-    QVERIFY(!w.cmdPuase()->isVisible() && w.pbGrid()->isVisible() && w.MNU_PAUSE()->isEnabled());
-    QVERIFY(w.timerSeconds().running() && w.timerTileSpeed().running());
-    // A press on the background while running changes nothing; while paused it resumes.
+    QVERIFY(paused());
+    w.MNU_SIZ()[0]->trigger();  // a tile-size change redraws into the hidden board and stays paused
+    QVERIFY(paused());
+    w.cmdPuase()->click();  // way back 1: the button
+    QVERIFY(running());
+    // A press on the background while running changes nothing; while paused it resumes (way back 2).
     const QPoint corner(w.centralWidget()->width() - 3, 3);
     QTest::mouseClick(w.centralWidget(), Qt::LeftButton, {}, corner);
-    QVERIFY(!w.cmdPuase()->isVisible());
+    QVERIFY(running());
     w.MNU_PAUSE_Click();
     QTest::mouseClick(w.centralWidget(), Qt::LeftButton, {}, corner);
-    QVERIFY(!w.cmdPuase()->isVisible() && w.timerSeconds().running());
+    QVERIFY(running());
     // Esc pauses and minimises; Esc again stays paused.
     QTest::keyClick(&w, Qt::Key_Escape);
-    QVERIFY(w.cmdPuase()->isVisibleTo(&w) && (w.windowState() & Qt::WindowMinimized));
+    QVERIFY(paused() && (w.windowState() & Qt::WindowMinimized));
     QTest::keyClick(&w, Qt::Key_Escape);
-    QVERIFY(w.cmdPuase()->isVisibleTo(&w) && !w.timerSeconds().running());
-    // Way back 3: a new game.
-    w.MNU_GS()[0]->trigger();
-    QVERIFY(!w.cmdPuase()->isVisibleTo(&w) && w.timerSeconds().running());
-    QVERIFY(!(w.windowState() & Qt::WindowMinimized));
+    QVERIFY(paused());
+    w.MNU_GS()[0]->trigger();  // way back 3: a new game
+    QVERIFY(running() && !(w.windowState() & Qt::WindowMinimized));
 }
 
 // Both timers run on the real event loop here, with short periods: the
@@ -327,18 +286,16 @@ void MainWindowTest::aFinishedGameEndsOnceEvenWhenResumed() {
     answers.then(cancelWow());
     p.messages.whileOpen = [&](const std::string&) { QTest::qWait(50); };
     QTRY_COMPARE(answers.titles.size(), size_t(1));
-    QCOMPARE(p.messages.shown, std::vector<std::string>{" Time Out - Game Over "});
     w.MNU_PAUSE_Click();
     w.cmdPuase_Click();
     QVERIFY(w.pbGrid()->isVisible());
     QTest::qWait(50);
     QVERIFY(!w.timerSeconds().running() && !w.timerTileSpeed().running());
-    QCOMPARE(p.messages.shown.size(), size_t(1));
-    QCOMPARE(answers.titles.size(), size_t(1));
-    QCOMPARE(answers.unexpected, 0);
+    QCOMPARE(p.messages.shown, std::vector<std::string>{" Time Out - Game Over "});
+    QVERIFY(answers.titles.size() == 1 && answers.unexpected == 0);
 }
 
-void MainWindowTest::fallingBatchArrivesOnlyInFallingTiles() {
+void MainWindowTest::fallingBatchesEnterOnlyInFallingTiles() {
     RunningProgram p;
     const Rows standard = pictureOf(p.game());
     p.window->timerTileSpeed_Timer();
@@ -346,8 +303,7 @@ void MainWindowTest::fallingBatchArrivesOnlyInFallingTiles() {
 
     p.window->MNU_FB_Click();
     p.setBoard({"............", "234523452345"});
-    p.window->timerTileSpeed_Timer();
-    // The batch of five fell onto the bottom row and slid right.
+    p.window->timerTileSpeed_Timer();  // five tiles fall onto the bottom row and slide right
     QCOMPARE(pictureOf(p.game())[9], std::string("234523452345"));
     QCOMPARE(pictureOf(p.game())[8].find_first_not_of('.'), size_t(7));
     // A tile at column numColors + 1 of the top row blocks the entry: the game ends, the board stays.
@@ -366,35 +322,30 @@ void MainWindowTest::fallingOptionsChangeThePeriodAtOnceAndTheTimeFromTheNextGam
     frmQLX& w = *p.window;
     w.MNU_FB_Click();
     QStringList opened;
-    const auto choose = [&](int speed, int time, bool ok) {
-        return [&opened, speed, time, ok](QDialog* d) {
+    DialogAnswers answers;
+    for (auto [speed, time, ok] : {std::tuple{0, 19, false}, {0, 19, true}, {5, 5, true}}) {
+        answers.then([&opened, speed, time, ok](QDialog* d) {
             auto* o = static_cast<frmFTOp*>(d);
             opened << o->cmbSpeed()->currentText() + " " + o->cmbTime()->currentText();
             o->cmbSpeed()->setCurrentIndex(speed);
             o->cmbTime()->setCurrentIndex(time);
             (ok ? o->Command1() : o->Command2())->click();
-        };
-    };
-    DialogAnswers answers;
-    answers.then(choose(0, 19, false));  // Cancel changes nothing
-    answers.then(choose(0, 19, true));
-    answers.then(choose(5, 5, true));    // while paused
-    w.MNU_FALL_Click();
+        });
+    }
+    w.MNU_FALL_Click();  // Cancel changes nothing
     QCOMPARE(w.timerTileSpeed().interval(), 5000);
     p.game().clockSeconds = 100;
     w.MNU_FALL_Click();
     QCOMPARE(opened, (QStringList{"5 3:30", "5 3:30"}));
-    QCOMPARE(w.timerTileSpeed().interval(), 2000);  // the next batch comes 2 s after "Ok"
-    QVERIFY(w.timerTileSpeed().running());
+    QVERIFY(w.timerTileSpeed().interval() == 2000 && w.timerTileSpeed().running());  // next batch 2 s after "Ok"
     QCOMPARE(p.game().clockSeconds, 100);  // the running clock is left alone
     w.MNU_FB_Click();
     w.timerSeconds_Timer();
     QCOMPARE(w.lblTime()->text(), QStringLiteral("11:29"));
-    w.MNU_PAUSE_Click();
+    w.MNU_PAUSE_Click();  // while paused: the period changes, the game stays paused
     w.MNU_FALL_Click();
     QCOMPARE(opened.last(), QStringLiteral("2 11:30"));
-    QCOMPARE(w.timerTileSpeed().interval(), 7000);
-    QVERIFY(!w.timerTileSpeed().running() && w.cmdPuase()->isVisible());
+    QVERIFY(w.timerTileSpeed().interval() == 7000 && !w.timerTileSpeed().running() && w.cmdPuase()->isVisible());
     QCOMPARE(p.program.savedSettings.fallTimeIndex, 5);
 }
 
@@ -427,11 +378,8 @@ void MainWindowTest::exitAndCloseBoxBothSave() {
     p.window->MNU_SIZ_Click(2);
     p.window->MNU_TN_Click(3);
     p.window->MNU_EXIT_Click();
-    QVERIFY(!p.window->isVisible());
-    QCOMPARE(p.program.savedSettings,
-             (SavedSettings{1, 0, 2, 3, 5, p.program.savedSettings.fallSpeedIndex, p.program.savedSettings.fallTimeIndex}));
-    QVERIFY(!p.window->timerSeconds().running());
-
+    QVERIFY(!p.window->isVisible() && !p.window->timerSeconds().running());
+    QCOMPARE(p.program.savedSettings, (SavedSettings{1, 0, 2, 3, 5, 3, 3}));
     RunningProgram q;
     q.window->MNU_NC_Click(2);
     q.window->close();
@@ -445,4 +393,5 @@ int main(int argc, char** argv) {
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
 #include "main_window_test.moc"
