@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "Module5.h"
+#include "key_file_format.h"
 #include "registry_file.h"
 
 namespace {

@@ -8,20 +8,7 @@
 // configuration folder ($XDG_CONFIG_HOME, or $HOME/.config), tests a
 // folder of their own.
 //
-// The file as written:
-//
-//   REGEDIT4
-//   <blank line>
-//   [HKEY_CURRENT_USER\Software\Orlenda\Quellix\1.0]
-//   "SOLVINGDATA"=hex:01,00,00,00,...
-//   "1STATS1_1_1"="Anononymous"
-//   <blank line>
-//
-// Lines end in CR LF, as the registry editor writes them; LF alone is read as
-// well. Text values are bytes as stored (one byte per character), with \ and
-// " escaped as \\ and \"; text that holds a line break or a zero byte before
-// its end is written as hex(1):. Binary values are hex: lists, wrapped after
-// 76 columns with a trailing backslash; dword: and hex(n): are read and kept.
+// The file's text is read and written by key_file_format.h.
 //
 // The file is read whole when the key is opened and written whole when the
 // key is closed after a change: into "1.0.reg.<pid>.tmp" beside it, flushed
@@ -45,33 +32,10 @@
 #include <string_view>
 #include <vector>
 
+#include "key_file_format.h"
 #include "registry.h"
 
 namespace qlx {
-
-// One value of a key.
-struct RegValue {
-    std::string name;
-    uint32_t type = kRegNone;
-    std::vector<uint8_t> data;
-    bool operator==(const RegValue&) const = default;
-};
-
-struct ParsedKeyFile {
-    std::vector<RegValue> values;  // in file order; a repeated name keeps its first place and its last data
-    bool whole = true;             // false when anything could not be read
-};
-
-// Reads the text of a key file whose section is [keyPath], e.g.
-// "HKEY_CURRENT_USER\Software\Orlenda\Quellix\1.0". Never fails: what does not
-// parse is skipped and makes the result not whole.
-ParsedKeyFile parseKeyFile(std::string_view text, std::string_view keyPath);
-
-// The text of a key file holding values under [keyPath].
-std::string formatKeyFile(std::string_view keyPath, const std::vector<RegValue>& values);
-
-// Compares names as the registry does: ASCII letters without regard to case.
-bool sameValueName(std::string_view a, std::string_view b);
 
 // The file operations of a save, one seam so that a test can make any step fail.
 class FileOps {
@@ -105,9 +69,6 @@ public:
                   std::span<const uint8_t> data) override;
     bool closeKey(RegKey key) override;
     void keepStoredCopy(RegKey key) override;
-
-    // The file that holds the key at subPath below "Software".
-    std::filesystem::path keyFilePath(std::string_view subPath) const;
 
 private:
     struct OpenKey {

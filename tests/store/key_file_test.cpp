@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Module5.h"
+#include "key_file_format.h"
 #include "registry_file.h"
 #include "store_fixture.h"
 
