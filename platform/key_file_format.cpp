@@ -9,6 +9,10 @@ namespace qlx {
 namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
+// The header of the registry editor's Unicode export: the file is UTF-16LE
+// after a byte-order mark, and hex(1), hex(2) and hex(7) hold UTF-16LE text.
+constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kUtf16Bom = "\xFF\xFE";
 constexpr std::string_view kNewLine = "\r\n";
 constexpr std::size_t kHexWrapColumn = 76;
 constexpr char kHexDigits[] = "0123456789abcdef";
@@ -88,23 +92,43 @@ std::optional<uint32_t> readHexNumber(std::string_view s) {
     return value;
 }
 
-// The lines of a text: split at LF, one trailing CR removed from each.
+// The lines of a text: split at CR LF, LF or CR alone.
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = text.find('\n', pos);
+        std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        pos = end + 1;
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + ((text.substr(end, 2) == "\r\n") ? 2 : 1);
     }
     return lines;
 }
 
+bool isTextType(uint32_t type) { return type == kRegSz || type == 2 || type == 7; }  // also expandable and multi-text
+
+// UTF-16LE as one byte per character, as the registry's ANSI functions give
+// it: a character above U+00FF (a surrogate pair counting as one) becomes '?'.
+// Returns false when anything was lost that way or by an odd last byte.
+bool narrowUtf16(std::string_view in, std::string& out) {
+    bool exact = in.size() % 2 == 0;
+    for (std::size_t i = 0; i + 1 < in.size(); i += 2) {
+        const unsigned unit = static_cast<uint8_t>(in[i]) | static_cast<unsigned>(static_cast<uint8_t>(in[i + 1])) << 8;
+        if (unit <= 0xFF) {
+            out.push_back(static_cast<char>(unit));
+            continue;
+        }
+        exact = false;
+        out.push_back('?');
+        const bool highHalf = unit >= 0xD800 && unit <= 0xDBFF;
+        if (highHalf && i + 3 < in.size() && (static_cast<uint8_t>(in[i + 3]) & 0xFC) == 0xDC) i += 2;
+    }
+    return exact;
+}
+
 // One value from lines[i] (and its continuation lines, which advance i).
-std::optional<RegValue> readValue(const std::vector<std::string_view>& lines, std::size_t& i) {
+// With wideText, hex lists of text types hold UTF-16LE.
+std::optional<RegValue> readValue(const std::vector<std::string_view>& lines, std::size_t& i, bool wideText) {
     const std::string_view line = trim(lines[i]);
     RegValue value;
     std::size_t pos = 0;
@@ -160,6 +184,12 @@ std::optional<RegValue> readValue(const std::vector<std::string_view>& lines, st
     auto bytes = readHexList(list);
     if (!bytes) return std::nullopt;
     value.data = std::move(*bytes);
+    if (wideText && isTextType(value.type)) {
+        std::string narrow;
+        if (!narrowUtf16(std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size()), narrow))
+            return std::nullopt;
+        value.data.assign(narrow.begin(), narrow.end());
+    }
     return value;
 }
 
@@ -212,13 +242,21 @@ bool sameValueName(std::string_view a, std::string_view b) {
 
 ParsedKeyFile parseKeyFile(std::string_view text, std::string_view keyPath) {
     ParsedKeyFile out;
-    if (text.empty() || text.back() != '\n') out.whole = false;  // empty, or cut off in its last line
+    std::string narrow;
+    if (text.substr(0, 2) == kUtf16Bom) {
+        out.whole = narrowUtf16(text.substr(2), narrow);
+        text = narrow;
+    }
+    if (text.empty() || (text.back() != '\n' && text.back() != '\r')) out.whole = false;  // cut off in its last line
     const std::vector<std::string_view> lines = splitLines(text);
     bool inOurSection = false;
+    bool wideText = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = trim(lines[i]);
         if (i == 0) {
             if (line == kHeader) continue;
+            wideText = line == kUnicodeHeader;
+            if (wideText) continue;
             out.whole = false;
         }
         if (line.empty() || line[0] == ';') continue;
@@ -232,7 +270,7 @@ ParsedKeyFile parseKeyFile(std::string_view text, std::string_view keyPath) {
             out.whole = false;
             continue;
         }
-        auto value = readValue(lines, i);
+        auto value = readValue(lines, i, wideText);
         if (!value) {
             out.whole = false;
             continue;

@@ -11,11 +11,25 @@
 //   "1STATS1_1_1"="Anononymous"
 //   <blank line>
 //
-// Lines end in CR LF, as the registry editor writes them; LF alone is read as
-// well. Text values are bytes as stored (one byte per character), with \ and
-// " escaped as \\ and \"; text that holds a line break or a zero byte before
-// its end is written as hex(1):. Binary values are hex: lists, wrapped after
-// 76 columns with a trailing backslash; dword: and hex(n): are read and kept.
+// Lines end in CR LF, as the registry editor writes them; LF or CR alone is
+// read as well. Text values are bytes as stored (one byte per character), with
+// \ and " escaped as \\ and \"; text that holds a line break or a zero byte
+// before its end is written as hex(1):. Binary values are hex: lists, wrapped
+// after 76 columns with a trailing backslash; dword: and hex(n): are read and
+// kept.
+//
+// Also read: the registry editor's Unicode export, UTF-16LE after a byte-order
+// mark with the header "Windows Registry Editor Version 5.00", in which
+// hex(1), hex(2) and hex(7) hold UTF-16LE text. Its text comes in one byte per
+// character, as the registry's ANSI functions give it to the game; a character
+// above U+00FF cannot: it reads as '?' in quotes (a hex list holding one is
+// not read at all), and the file is not whole.
+//
+// Always written: REGEDIT4. The values are one byte per character, which is
+// exactly what REGEDIT4 holds (the Unicode form would widen every byte and
+// narrow it again); the registry editor imports it; it stays plain text that
+// ordinary tools read, diff and grep; and a file written by an earlier
+// version keeps its form.
 #pragma once
 
 #include <cstdint>

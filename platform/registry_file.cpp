@@ -1,11 +1,13 @@
 #include "registry_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <system_error>
 
@@ -17,51 +19,88 @@ namespace {
 
 constexpr std::string_view kRootName = "HKEY_CURRENT_USER\\Software";
 
-enum class ReadStatus { Read, Missing, Unreadable, TooLarge };
+enum class KeyFileState {
+    Read,        // the text was read whole
+    Missing,     // nothing there, not even a link
+    TooLarge,    // larger than the limit: not read
+    CannotOpen,  // not a regular file (nor a link to one), or no permission to read it
+};
 
-// Reads a whole regular file of at most maxBytes without blocking on a
-// special file.
-ReadStatus readSmallFile(const fs::path& file, std::size_t maxBytes, std::string& out) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+// Reads the key file at path, following links to the regular file behind
+// them (target). Nothing but a regular file is ever opened: a link to a
+// device, a pipe, a folder or to nothing cannot be opened, and neither can a
+// file the user may not read.
+KeyFileState readKeyFile(const fs::path& path, std::size_t maxBytes, fs::path& target, std::string& out) {
     struct stat st {};
-    ReadStatus status = ReadStatus::Read;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        status = ReadStatus::Unreadable;
+    target = path;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT ? KeyFileState::Missing : KeyFileState::CannotOpen;
+    if (S_ISLNK(st.st_mode)) {
+        std::error_code ec;
+        target = fs::canonical(path, ec);  // fails for a dangling link or a loop
+        if (ec || ::stat(target.c_str(), &st) != 0) return KeyFileState::CannotOpen;
+    }
+    if (!S_ISREG(st.st_mode)) return KeyFileState::CannotOpen;
+    const int fd = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return KeyFileState::CannotOpen;
+    KeyFileState state = KeyFileState::Read;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {  // replaced since the look
+        state = KeyFileState::CannotOpen;
     } else if (static_cast<std::size_t>(st.st_size) > maxBytes) {
-        status = ReadStatus::TooLarge;
+        state = KeyFileState::TooLarge;
     } else {
         out.clear();
         char chunk[16384];
-        while (true) {
+        while (state == KeyFileState::Read) {
             const ssize_t n = ::read(fd, chunk, sizeof chunk);
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                status = ReadStatus::Unreadable;
+            if (n <= 0) {
+                if (n < 0) state = KeyFileState::CannotOpen;
                 break;
             }
-            if (n == 0) break;
             out.append(chunk, static_cast<std::size_t>(n));
-            if (out.size() > maxBytes) {  // grew while being read
-                status = ReadStatus::TooLarge;
-                break;
-            }
+            if (out.size() > maxBytes) state = KeyFileState::TooLarge;  // grew while being read
         }
     }
     ::close(fd);
-    if (status != ReadStatus::Read) out.clear();
-    return status;
+    if (state != KeyFileState::Read) out.clear();
+    return state;
 }
 
-fs::path damagedCopyName(const fs::path& file) {
-    std::error_code ec;
-    fs::path name = file;
-    name += ".damaged";
-    for (int n = 2; n <= 99 && fs::exists(fs::symlink_status(name, ec)); ++n) {
-        name = file;
-        name += ".damaged." + std::to_string(n);
+// The process number in the name of a temporary file of ours: decimal
+// digits, no leading zero.
+std::optional<pid_t> pidInName(std::string_view digits) {
+    if (digits.empty() || digits.size() > 9 || digits[0] == '0') return std::nullopt;
+    pid_t pid = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        pid = pid * 10 + (c - '0');
     }
-    return name;
+    return pid;
+}
+
+// Removes the temporary files that saves killed half way left beside file:
+// only ours, named exactly "<file name>.<pid>.tmp", regular files, whose
+// process is gone and which were last written a minute ago or earlier, so
+// that the save of a copy of the game still running (milliseconds long) is
+// never disturbed.
+void removeStaleTemporaries(const fs::path& file) {
+    const std::string prefix = file.filename().string() + ".";
+    constexpr std::string_view suffix = ".tmp";
+    const auto oldEnough = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const bool looksOurs = name.size() > prefix.size() + suffix.size() && name.starts_with(prefix) &&
+                               name.ends_with(suffix);
+        if (!looksOurs) continue;
+        const std::size_t digits = name.size() - prefix.size() - suffix.size();
+        const auto pid = pidInName(std::string_view(name).substr(prefix.size(), digits));
+        std::error_code fileEc;
+        if (!pid || *pid == ::getpid() || !it->is_regular_file(fileEc) || it->is_symlink(fileEc)) continue;
+        if (::kill(*pid, 0) == 0 || errno != ESRCH) continue;
+        const auto written = fs::last_write_time(it->path(), fileEc);
+        if (!fileEc && written <= oldEnough) fs::remove(it->path(), fileEc);
+    }
 }
 
 }  // namespace
@@ -162,25 +201,28 @@ std::optional<CreatedKey> FileRegistry::createKey(RegKey parent, std::string_vie
 
     CreatedKey created;
     std::string text;
-    switch (readSmallFile(file, maxFileBytes_, text)) {
-    case ReadStatus::Missing:
+    switch (readKeyFile(file, maxFileBytes_, k.file, text)) {
+    case KeyFileState::Missing:
         // A key exists from the moment it is created, as in the registry.
         if (!writeKeyFile(file, k.path, {})) return std::nullopt;
         created.disposition = KeyDisposition::CreatedNew;
         break;
-    case ReadStatus::Read: {
+    case KeyFileState::Read: {
         ParsedKeyFile parsed = parseKeyFile(text, k.path);
         k.values = std::move(parsed.values);
-        if (!parsed.whole) keepBeforeWrite_.insert(file);
+        if (!parsed.whole) keepBeforeWrite_.insert(k.file);
         created.disposition = KeyDisposition::OpenedExisting;
         break;
     }
-    case ReadStatus::Unreadable:
-    case ReadStatus::TooLarge:
-        keepBeforeWrite_.insert(file);
+    case KeyFileState::TooLarge:
+        keepBeforeWrite_.insert(k.file);
         created.disposition = KeyDisposition::OpenedExisting;
         break;
+    case KeyFileState::CannotOpen:
+        return std::nullopt;  // skipped, never replaced
     }
+    // A file its owner made read-only is read, and not replaced.
+    k.writable = created.disposition == KeyDisposition::CreatedNew || ::access(k.file.c_str(), W_OK) == 0;
     created.key = nextKey_++;
     keys_.emplace(created.key, std::move(k));
     return created;
@@ -201,7 +243,7 @@ QueryResult FileRegistry::queryValue(RegKey key, std::string_view name, std::spa
 
 bool FileRegistry::setValue(RegKey key, std::string_view name, uint32_t type, std::span<const uint8_t> data) {
     OpenKey* k = find(key);
-    if (!k || !k->holdsValues) return false;
+    if (!k || !k->holdsValues || !k->writable) return false;
     if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
     auto same = std::find_if(k->values.begin(), k->values.end(),
                              [&](const RegValue& v) { return sameValueName(v.name, name); });
@@ -220,49 +262,52 @@ bool FileRegistry::closeKey(RegKey key) {
     auto it = keys_.find(key);
     if (it == keys_.end()) return false;
     bool ok = true;
-    if (it->second.changed) ok = writeKeyFile(fileOf(it->second.folder), it->second.path, it->second.values);
+    if (it->second.changed) ok = writeKeyFile(it->second.file, it->second.path, it->second.values);
     keys_.erase(it);
     return ok;
 }
 
 void FileRegistry::keepStoredCopy(RegKey key) {
-    if (const OpenKey* k = find(key); k && k->holdsValues) keepBeforeWrite_.insert(fileOf(k->folder));
+    if (const OpenKey* k = find(key); k && k->holdsValues) keepBeforeWrite_.insert(k->file);
 }
 
+// Writes file (a regular file, or none yet) whole: a temporary file beside
+// it, flushed, renamed over it.
 bool FileRegistry::writeKeyFile(const fs::path& file, const std::string& keyPath,
                                 const std::vector<RegValue>& values) {
+    removeStaleTemporaries(file);
     std::error_code ec;
-    // A key file that is a link is replaced where it points, so the link stays.
-    fs::path target = file;
-    if (fs::is_symlink(file, ec)) {
-        const fs::path resolved = fs::weakly_canonical(file, ec);
-        if (!ec) target = resolved;
-    }
-    fs::path temp = target;
+    fs::path temp = file;
     temp += ".";
     temp += std::to_string(::getpid());
     temp += ".tmp";
-
     if (!ops_->writeSynced(temp, formatKeyFile(keyPath, values))) {
         fs::remove(temp, ec);
         return false;
     }
-    if (keepBeforeWrite_.count(file) != 0 && fs::exists(fs::symlink_status(target, ec))) {
-        // Keep the old content under a second name; a folder or a file system
-        // without hard links moves it there instead.
-        const fs::path kept = damagedCopyName(target);
-        if (!ops_->hardLink(target, kept) && !ops_->rename(target, kept)) {
-            fs::remove(temp, ec);
-            return false;  // never replace what could not be kept
-        }
-    }
-    if (!ops_->rename(temp, target)) {
+    const bool keep = keepBeforeWrite_.count(file) != 0 && fs::exists(fs::symlink_status(file, ec));
+    if ((keep && !keepAside(file)) || !ops_->rename(temp, file)) {
         fs::remove(temp, ec);
-        return false;
+        return false;  // never replace what could not be kept
     }
-    ops_->syncFolder(target.parent_path());
+    ops_->syncFolder(file.parent_path());
     keepBeforeWrite_.erase(file);
     return true;
+}
+
+// Keeps file under the first free name of "<file>.damaged", "<file>.damaged.2",
+// "<file>.damaged.3" ...: never over an earlier kept copy.
+bool FileRegistry::keepAside(const fs::path& file) {
+    std::error_code ec;
+    for (int n = 1; n <= kMostKeptCopies; ++n) {
+        fs::path kept = file;
+        kept += n == 1 ? std::string(".damaged") : ".damaged." + std::to_string(n);
+        if (fs::exists(fs::symlink_status(kept, ec))) continue;
+        if (ops_->hardLink(file, kept)) return true;
+        if (fs::exists(fs::symlink_status(kept, ec))) continue;  // taken meanwhile by another copy of the game
+        return ops_->rename(file, kept);  // a file system without hard links: moved there instead
+    }
+    return false;
 }
 
 // ---- Where the files live ----

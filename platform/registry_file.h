@@ -13,16 +13,26 @@
 // The file is read whole when the key is opened and written whole when the
 // key is closed after a change: into "1.0.reg.<pid>.tmp" beside it, flushed
 // to the disk, then renamed over the old file, so a crash or a full disk
-// leaves either the old file or the new one.
+// leaves either the old file or the new one. Such temporary files that a
+// killed save left behind are removed at the next save (see
+// removeStaleTemporaries in the source: only ours, never another file).
 //
-// A file that cannot be read whole (no REGEDIT4 header, a line that does not
-// parse, another key's section, a missing last line end, a file that is not a
-// regular file or cannot be opened, a file larger than the size limit, which
-// is not read at all) opens with the values that could be read, and before
-// the first write over it the old file is kept beside it as
-// "1.0.reg.damaged" (or ".damaged.2" ... ".damaged.99" when that name is
-// taken), so its content can be recovered by hand. The caller can ask for the
-// same with keepStoredCopy when it finds a value it cannot use.
+// A key file that is a link is followed to the regular file behind it, which
+// is read and replaced there, so the link stays. A key file that cannot be
+// opened is skipped, at start-up and at the save, and never replaced: a link
+// to anything but a regular file (a device such as /dev/null, a pipe, a
+// folder, nothing), anything else that is not a regular file, and a file
+// the user may not read. A file the user may read but not write (made
+// read-only by its owner) is read and not replaced.
+//
+// A file that cannot be read whole (no header, a line that does not parse,
+// another key's section, a missing last line end, a file larger than the size
+// limit, which is not read at all) opens with the values that could be read,
+// and before the first write over it the old file is kept beside it as
+// "1.0.reg.damaged", or under the first free name of ".damaged.2",
+// ".damaged.3" ... up to kMostKeptCopies: a kept copy is never overwritten.
+// The caller can ask for the same with keepStoredCopy when it finds a value
+// it cannot use.
 #pragma once
 
 #include <filesystem>
@@ -51,8 +61,17 @@ public:
     virtual void syncFolder(const std::filesystem::path& folder);
 };
 
-// The largest key file read; a larger one counts as damaged and is not read.
-inline constexpr std::size_t kMaxKeyFileBytes = 1024 * 1024;
+// The largest key file read. The file is held in memory whole, with its
+// values and the text of the next save beside it, about four times its size
+// at the peak: the limit keeps that near 256 MiB at the worst, while the
+// game's own key is 7 KiB and a file of many extra values still fits many
+// times over. A larger file is not read; it is kept aside at the first save.
+inline constexpr std::size_t kMaxKeyFileBytes = 64 * 1024 * 1024;
+
+// Kept copies of damaged files beside the key file. With every name taken (a
+// file damaged at each of that many starts) nothing more is kept, and so the
+// damaged file is not replaced either.
+inline constexpr int kMostKeptCopies = 9999;
 
 class FileRegistry final : public Registry {
 public:
@@ -73,15 +92,18 @@ public:
 private:
     struct OpenKey {
         std::filesystem::path folder;  // the key seen as a folder: software/Orlenda/Quellix/1.0
+        std::filesystem::path file;    // its regular file, behind any link: .../1.0.reg
         std::string path;              // HKEY_CURRENT_USER\Software\...
         bool holdsValues = false;      // false for "Software" itself
         std::vector<RegValue> values;
         bool changed = false;
+        bool writable = true;  // false for a file made read-only: setValue fails
     };
 
     static std::filesystem::path fileOf(const std::filesystem::path& folder);
     bool writeKeyFile(const std::filesystem::path& file, const std::string& keyPath,
                       const std::vector<RegValue>& values);
+    bool keepAside(const std::filesystem::path& file);
     OpenKey* find(RegKey key);
 
     std::filesystem::path software_;
