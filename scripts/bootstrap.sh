@@ -16,9 +16,10 @@ packages=(cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-qpa-plugins libqt6svg6 fonts-liberation2)
 # To run the tests: GoogleTest, Google Benchmark, an X server for the
-# end-to-end test, xdotool to click, ImageMagick to take screenshots.
+# end-to-end test, xdotool to click, ImageMagick to take screenshots, libSM
+# for a session manager that asks the game to save for a logout.
 if [ "$what" = test ]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick)
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick libsm-dev)
 fi
 
 missing=()
