@@ -1,6 +1,8 @@
 // Arbitrary bytes as the settings file: the reader must never crash, must
 // read back whatever it writes, and the game must start with playable
-// options without losing the bytes it could not read.
+// options without losing the bytes it could not read. Every input is tried
+// as it is and as the registry editor's Unicode form of the same text
+// (UTF-16LE after a byte-order mark), which must read the same.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include <string_view>
 
 #include "Module5.h"
+#include "key_file_format.h"
 #include "registry_file.h"
 
 namespace {
@@ -74,6 +77,20 @@ void checkRoundTrip(std::string_view text) {
     CHECK(again.values == parsed.values);
 }
 
+// The text as UTF-16LE after a byte-order mark, one unit a byte.
+std::string widened(std::string_view text) {
+    std::string out = "\xFF\xFE";
+    for (char c : text) out += {c, '\0'};
+    return out;
+}
+
+void checkSameInBothForms(std::string_view text, const std::string& wide) {
+    const ParsedKeyFile narrow = parseKeyFile(text, kKey);
+    const ParsedKeyFile unicode = parseKeyFile(wide, kKey);
+    CHECK(unicode.whole == narrow.whole);
+    CHECK(unicode.values == narrow.values);
+}
+
 void checkStart(std::string_view text) {
     const fs::path software = workFolder() / "config";
     std::error_code ec;
@@ -129,5 +146,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     checkRoundTrip(text);
     checkStart(text);
+    if (!text.starts_with("\xFF\xFE")) {
+        const std::string wide = widened(text);
+        checkSameInBothForms(text, wide);
+        checkStart(wide);
+    }
     return 0;
 }

@@ -8,34 +8,31 @@
 // configuration folder ($XDG_CONFIG_HOME, or $HOME/.config), tests a
 // folder of their own.
 //
-// The file as written:
-//
-//   REGEDIT4
-//   <blank line>
-//   [HKEY_CURRENT_USER\Software\Orlenda\Quellix\1.0]
-//   "SOLVINGDATA"=hex:01,00,00,00,...
-//   "1STATS1_1_1"="Anononymous"
-//   <blank line>
-//
-// Lines end in CR LF, as the registry editor writes them; LF alone is read as
-// well. Text values are bytes as stored (one byte per character), with \ and
-// " escaped as \\ and \"; text that holds a line break or a zero byte before
-// its end is written as hex(1):. Binary values are hex: lists, wrapped after
-// 76 columns with a trailing backslash; dword: and hex(n): are read and kept.
+// The file's text is read and written by key_file_format.h.
 //
 // The file is read whole when the key is opened and written whole when the
 // key is closed after a change: into "1.0.reg.<pid>.tmp" beside it, flushed
 // to the disk, then renamed over the old file, so a crash or a full disk
-// leaves either the old file or the new one.
+// leaves either the old file or the new one. Such temporary files that a
+// killed save left behind are removed at the next save (see
+// removeStaleTemporaries in the source: only ours, never another file).
 //
-// A file that cannot be read whole (no REGEDIT4 header, a line that does not
-// parse, another key's section, a missing last line end, a file that is not a
-// regular file or cannot be opened, a file larger than the size limit, which
-// is not read at all) opens with the values that could be read, and before
-// the first write over it the old file is kept beside it as
-// "1.0.reg.damaged" (or ".damaged.2" ... ".damaged.99" when that name is
-// taken), so its content can be recovered by hand. The caller can ask for the
-// same with keepStoredCopy when it finds a value it cannot use.
+// A key file that is a link is followed to the regular file behind it, which
+// is read and replaced there, so the link stays. A key file that cannot be
+// opened is skipped, at start-up and at the save, and never replaced: a link
+// to anything but a regular file (a device such as /dev/null, a pipe, a
+// folder, nothing), anything else that is not a regular file, and a file
+// the user may not read. A file the user may read but not write (made
+// read-only by its owner) is read and not replaced.
+//
+// A file that cannot be read whole (no header, a line that does not parse,
+// another key's section, a missing last line end, a file larger than the size
+// limit, which is not read at all) opens with the values that could be read,
+// and before the first write over it the old file is kept beside it as
+// "1.0.reg.damaged", or under the first free name of ".damaged.2",
+// ".damaged.3" ... up to kMostKeptCopies: a kept copy is never overwritten.
+// The caller can ask for the same with keepStoredCopy when it finds a value
+// it cannot use.
 #pragma once
 
 #include <filesystem>
@@ -45,33 +42,10 @@
 #include <string_view>
 #include <vector>
 
+#include "key_file_format.h"
 #include "registry.h"
 
 namespace qlx {
-
-// One value of a key.
-struct RegValue {
-    std::string name;
-    uint32_t type = kRegNone;
-    std::vector<uint8_t> data;
-    bool operator==(const RegValue&) const = default;
-};
-
-struct ParsedKeyFile {
-    std::vector<RegValue> values;  // in file order; a repeated name keeps its first place and its last data
-    bool whole = true;             // false when anything could not be read
-};
-
-// Reads the text of a key file whose section is [keyPath], e.g.
-// "HKEY_CURRENT_USER\Software\Orlenda\Quellix\1.0". Never fails: what does not
-// parse is skipped and makes the result not whole.
-ParsedKeyFile parseKeyFile(std::string_view text, std::string_view keyPath);
-
-// The text of a key file holding values under [keyPath].
-std::string formatKeyFile(std::string_view keyPath, const std::vector<RegValue>& values);
-
-// Compares names as the registry does: ASCII letters without regard to case.
-bool sameValueName(std::string_view a, std::string_view b);
 
 // The file operations of a save, one seam so that a test can make any step fail.
 class FileOps {
@@ -87,8 +61,17 @@ public:
     virtual void syncFolder(const std::filesystem::path& folder);
 };
 
-// The largest key file read; a larger one counts as damaged and is not read.
-inline constexpr std::size_t kMaxKeyFileBytes = 1024 * 1024;
+// The largest key file read. The file is held in memory whole, with its
+// values and the text of the next save beside it: three to four times its
+// size at the peak (a 62 MiB file loads and saves at a peak of 200 MiB, in
+// 1.5 s), which this limit keeps within about 256 MiB, while the game's own
+// key is 7 KiB. A larger file is not read; it is kept aside at the first save.
+inline constexpr std::size_t kMaxKeyFileBytes = 64 * 1024 * 1024;
+
+// Kept copies of damaged files beside the key file. With every name taken (a
+// file damaged at each of that many starts) nothing more is kept, and so the
+// damaged file is not replaced either.
+inline constexpr int kMostKeptCopies = 9999;
 
 class FileRegistry final : public Registry {
 public:
@@ -106,21 +89,21 @@ public:
     bool closeKey(RegKey key) override;
     void keepStoredCopy(RegKey key) override;
 
-    // The file that holds the key at subPath below "Software".
-    std::filesystem::path keyFilePath(std::string_view subPath) const;
-
 private:
     struct OpenKey {
         std::filesystem::path folder;  // the key seen as a folder: software/Orlenda/Quellix/1.0
+        std::filesystem::path file;    // its regular file, behind any link: .../1.0.reg
         std::string path;              // HKEY_CURRENT_USER\Software\...
         bool holdsValues = false;      // false for "Software" itself
         std::vector<RegValue> values;
         bool changed = false;
+        bool writable = true;  // false for a file made read-only: setValue fails
     };
 
     static std::filesystem::path fileOf(const std::filesystem::path& folder);
     bool writeKeyFile(const std::filesystem::path& file, const std::string& keyPath,
                       const std::vector<RegValue>& values);
+    bool keepAside(const std::filesystem::path& file);
     OpenKey* find(RegKey key);
 
     std::filesystem::path software_;

@@ -20,10 +20,11 @@ packages=(cmake ninja-build g++ pkg-config
 # validators of the menu entry and the software-centre description, and what
 # CPack needs to build the Debian package (dpkg-shlibdeps, file); the
 # accessibility bus and its Python client for the screen-reader test, and
-# Qt's platform headers to switch accessibility on in a window test.
+# Qt's platform headers to switch accessibility on in a window test; libSM
+# for a session manager that asks the game to save for a logout.
 if [ "$what" = test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick
-    desktop-file-utils appstream dpkg-dev file at-spi2-core python3-pyatspi dbus qt6-base-private-dev)
+    desktop-file-utils appstream dpkg-dev file at-spi2-core python3-pyatspi dbus qt6-base-private-dev libsm-dev)
 fi
 
 missing=()

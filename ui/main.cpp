@@ -5,6 +5,7 @@
 #include "Module8.h"
 #include "qt_services.h"
 #include "registry.h"
+#include "session_end.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,5 +28,12 @@ int main(int argc, char* argv[]) {
     qlx::Program program;
     auto window = qlx::startProgram(program, services);
     messages.setParent(window.get());
-    return app.exec();
+    // SIGTERM, SIGHUP, SIGINT and the session manager close the window as
+    // its close box does.
+    qlx::SessionEnd sessionEnd(window.get());
+    const int status = app.exec();
+    // However the event loop came to an end (a session manager's last word
+    // ends it at once), the window's unload runs: it saves, and only once.
+    window->close();
+    return status;
 }

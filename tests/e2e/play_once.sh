@@ -17,12 +17,7 @@ if [ -z "${QLX_E2E_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$shots"
 fi
 
-work=$(mktemp -d)
-trap '[ "${pid:-0}" -gt 0 ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" DBUS_SESSION_BUS_ADDRESS=disabled:
-export QT_QPA_PLATFORM=xcb
-settings="$XDG_CONFIG_HOME/Orlenda/Quellix/1.0.reg"
+source "$(dirname "$(readlink -f "$0")")/private_session.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

@@ -1,8 +1,13 @@
 // The REGEDIT4 file that stands in for the registry where there is none.
 #include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "Module5.h"
-#include "registry_file.h"
+#include <functional>
+#include <map>
+
 #include "store_fixture.h"
 
 namespace qlx::test {
@@ -11,24 +16,31 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kHead = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n";
+const std::u16string kUnicodeHead =
+    u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n";
 
 std::string withHeader(std::string_view lines) { return kHead + std::string(lines) + "\r\n"; }
 
-// ---- The format ----
-
-TEST(KeyFileFormat, WritesTheRegistryEditorsExportFormat) {
-    const std::string text = formatKeyFile(kKeyPath, {bin("SOLVINGDATA", {1, 0, 0, 0, 0xAB}), sz("1STATS1_1_1", "Ann"),
-                                                      sz("Say \"hi\"", "C:\\dir \"x\""),
-                                                      {"", kRegDword, {0x2A, 0, 1, 0}}});
-    EXPECT_EQ(text, kHead +
-                        "\"SOLVINGDATA\"=hex:01,00,00,00,ab\r\n"
-                        "\"1STATS1_1_1\"=\"Ann\"\r\n"
-                        "\"Say \\\"hi\\\"\"=\"C:\\\\dir \\\"x\\\"\"\r\n"
-                        "@=dword:0001002a\r\n"
-                        "\r\n");
+// A text as the registry editor's Unicode export stores it.
+std::string utf16(std::u16string_view text) {
+    std::string out = "\xFF\xFE";
+    for (char16_t c : text) out += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    return out;
 }
 
-TEST(KeyFileFormat, EveryValueSurvivesWritingAndReadingInLinesOfAtMost80Columns) {
+// ---- The format ----
+
+// The registry editor's export format, to the letter; and every value comes
+// back as written, in lines of at most 80 columns.
+TEST(KeyFileFormat, WritesTheRegistryEditorsExportFormatAndReadsBackEveryValue) {
+    EXPECT_EQ(formatKeyFile(kKeyPath, {bin("SOLVINGDATA", {1, 0, 0, 0, 0xAB}), sz("1STATS1_1_1", "Ann"),
+                                       sz("Say \"hi\"", "C:\\dir \"x\""), {"", kRegDword, {0x2A, 0, 1, 0}}}),
+              kHead +
+                  "\"SOLVINGDATA\"=hex:01,00,00,00,ab\r\n"
+                  "\"1STATS1_1_1\"=\"Ann\"\r\n"
+                  "\"Say \\\"hi\\\"\"=\"C:\\\\dir \\\"x\\\"\"\r\n"
+                  "@=dword:0001002a\r\n"
+                  "\r\n");
     std::vector<uint8_t> longList(100);
     for (std::size_t i = 0; i < longList.size(); ++i) longList[i] = static_cast<uint8_t>(i * 37);
     const std::vector<RegValue> values = {
@@ -70,10 +82,8 @@ TEST(KeyFileFormat, ReadsWhatItCanOfADamagedFile) {
         std::vector<std::string> names;  // the values still read
     };
     const Case cases[] = {
-        {"empty", "", {}},
         {"no header", kHead.substr(12) + "\"A\"=\"x\"\r\n", {"A"}},
-        {"other header", "Windows Registry Editor Version 5.00\r\n" + kHead.substr(10) + "\"A\"=\"x\"\r\n", {"A"}},
-        {"cut in a line", kHead + "\"A\"=\"x\"\r\n\"B\"=hex:01,0", {"A", "B"}},
+        {"unknown header", "Windows Registry Editor Version 6.00\r\n" + kHead.substr(10) + "\"A\"=\"x\"\r\n", {"A"}},
         {"cut in a text", kHead + "\"A\"=\"x\"\r\n\"B\"=\"ab", {"A"}},
         {"cut after a continuation", kHead + "\"A\"=\"x\"\r\n\"B\"=hex:01,\\\r\n", {"A"}},
         {"broken line between", kHead + "\"A\"=\"x\"\r\n\"B\"=hex:zz\r\n\"C\"=\"y\"\r\n", {"A", "C"}},
@@ -84,6 +94,11 @@ TEST(KeyFileFormat, ReadsWhatItCanOfADamagedFile) {
         {"a deletion", kHead + "\"A\"=-\r\n\"C\"=\"y\"\r\n", {"C"}},
         {"a name twice", kHead + "\"A\"=\"x\"\r\n\"a\"=\"y\"\r\n", {"A"}},
         {"a line of garbage", kHead + "\x01\x02\xff garbage\r\n\"C\"=\"y\"\r\n", {"C"}},
+        {"Unicode: text beyond Latin-1, read as ?", utf16(kUnicodeHead + u"\"A\"=\"x\"\r\n\"B\"=\"\u03A9\"\r\n"),
+         {"A", "B"}},
+        {"Unicode: hex text beyond Latin-1", utf16(kUnicodeHead + u"\"A\"=\"x\"\r\n\"B\"=hex(2):a9,03,00,00\r\n"),
+         {"A"}},
+        {"Unicode: cut in a character", utf16(kUnicodeHead + u"\"A\"=\"x\"\r\n") + "\x41", {"A"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -102,37 +117,68 @@ TEST(KeyFileFormat, TheConfigurationFolderComesFromAnAbsoluteXdgPathOrHome) {
     for (const char* xdg : {"", "relative/conf", static_cast<const char*>(nullptr)}) {
         EXPECT_EQ(softwareFolderFrom(xdg, "/home/u"), fs::path("/home/u/.config")) << (xdg ? xdg : "unset");
     }
-    EXPECT_EQ(softwareFolderFrom(nullptr, nullptr), fs::path());
-    EXPECT_EQ(softwareFolderFrom("", ""), fs::path());
+    for (const char* no : {"", static_cast<const char*>(nullptr)}) EXPECT_EQ(softwareFolderFrom(no, no), fs::path());
 }
 
 // ---- The file as a key ----
 
-class FileKeyTest : public StoreTest {
-protected:
-    fs::path damagedCopy(std::string_view n = "") const { return keyFile().string() + ".damaged" + std::string(n); }
-};
-
-TEST_F(FileKeyTest, AWholeFileIsNotRewrittenByALoadNorKeptAsideNorWrittenUnchanged) {
-    const std::string handWritten = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\n"
-                                    "\"SOLVINGDATA\"=hex:02,00,01,00,02,00,03,00,06,00,04,00,05,00\n"
-                                    "\"Extra\"=dword:00000007\n";
-    writeFile(keyFile(), handWritten);
-    SavedSettings s;
-    BestScoreTable t;
-    load(s, t);
-    EXPECT_EQ(s, (SavedSettings{2, 1, 2, 3, 6, 4, 5}));
-    EXPECT_EQ(readFile(keyFile()), handWritten);
-    save(s, t);
-    EXPECT_FALSE(fs::exists(damagedCopy()));
-    EXPECT_EQ(valueCount(), 130);
-    const auto earlier = fs::last_write_time(keyFile()) - std::chrono::hours(1);
-    fs::last_write_time(keyFile(), earlier);
-    save(s, t);
-    EXPECT_EQ(fs::last_write_time(keyFile()), earlier);
+// Everything below a folder: each entry's kind, and a file's content or a
+// link's target, so that a test can show that nothing there changed.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> out;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
+        const fs::file_type type = e.symlink_status().type();
+        out[e.path().lexically_relative(folder).string()] =
+            type == fs::file_type::symlink   ? "link to " + fs::read_symlink(e.path()).string()
+            : type == fs::file_type::regular ? "file: " + readFile(e.path())
+                                             : "kind " + std::to_string(static_cast<int>(type));
+    }
+    return out;
 }
 
-// File operations that fail at one step.
+// Runs check in a child process without root's rights: as nobody when this
+// test runs as root, with everything below root handed to nobody, so that
+// only a file's own rights protect it.
+// Gives the child's exit code: 0 passed, 1 failed, 77 could not drop rights.
+int withoutRoot(const fs::path& root, const std::function<void()>& check) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0) {
+            ::lchown(root.c_str(), kNobody, kNobody);
+            for (const fs::directory_entry& e : fs::recursive_directory_iterator(root)) {
+                ::lchown(e.path().c_str(), kNobody, kNobody);
+            }
+            if (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
+                ::setresuid(kNobody, kNobody, kNobody) != 0) {
+                ::_exit(77);
+            }
+        }
+        check();
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Lays out what a player has at the key file's place; elsewhere is a free
+// path outside the key's folder.
+using Make = std::function<void(const fs::path& key, const fs::path& elsewhere)>;
+Make file(std::string text, fs::perms rights = fs::perms{0644}) {
+    return [=](const fs::path& key, const fs::path&) {
+        writeFile(key, text);
+        fs::permissions(key, rights);
+    };
+}
+Make linkTo(fs::path target, Make makeTarget = {}) {
+    return [=](const fs::path& key, const fs::path& elsewhere) {
+        if (makeTarget) makeTarget(elsewhere, {});
+        fs::create_symlink(target.empty() ? elsewhere : target, key);
+    };
+}
+
+// File operations that fail at one step of a save.
 struct FailingOps : FileOps {
     explicit FailingOps(bool atRename) : atRename(atRename) {}
     bool atRename;  // else at the write, when the disk fills up half way
@@ -142,133 +188,148 @@ struct FailingOps : FileOps {
     bool rename(const fs::path& from, const fs::path& to) override { return !atRename && FileOps::rename(from, to); }
 };
 
-TEST_F(FileKeyTest, ASaveThatCannotFinishLeavesThePreviousFileWhole) {
-    BestScoreTable first;
-    first.record(1, 1, 1) = {{1234, 0, 0}, {"Ann", "", ""}};
-    save({2, 1, 2, 3, 6, 4, 5}, first);
-    const std::string previous = readFile(keyFile());
-    for (const bool atRename : {false, true}) {
-        FileRegistry reg(software_, std::make_shared<FailingOps>(atRename));
-        saveSettings(reg, messages, firstRunSettings(), BestScoreTable{});
-        EXPECT_EQ(readFile(keyFile()), previous);
-        EXPECT_EQ(std::distance(fs::directory_iterator(keyFile().parent_path()), fs::directory_iterator()), 1)
-            << "a temporary file was left";
-    }
-}
-
-TEST_F(FileKeyTest, AKeyFileThatIsALinkStaysALink) {
-    const fs::path real = root_ / "dotfiles" / "quellix.reg";
-    writeFile(real, withHeader("\"Comment\"=\"mine\""));
-    fs::create_directories(keyFile().parent_path());
-    fs::create_symlink(real, keyFile());
-    save(firstRunSettings(), BestScoreTable{});
-    EXPECT_TRUE(fs::is_symlink(keyFile()));
-    EXPECT_EQ(parseKeyFile(readFile(real), kKeyPath).values.size(), 130u);
-}
-
-TEST_F(FileKeyTest, WithoutSoftwareTheErrorShowsAtLoadAndSaveAndTheGameStartsAsOnAFirstRun) {
-    struct Case {
-        const char* what;
-        fs::path blocker;  // a file in the way, below the test's folder; none: no configuration folder at all
-        LoadOutcome outcome;
-        int errors;  // " Error Failerd" shown by the load, and again by the save
-    };
-    const Case cases[] = {
-        {"the configuration folder is a file", "config", LoadOutcome::SoftwareUnavailable, 1},
-        {"no configuration folder", "", LoadOutcome::SoftwareUnavailable, 1},
-        {"the key cannot be made", "config/Orlenda", LoadOutcome::KeyUnavailable, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        startOver();
-        if (c.blocker.empty()) {
-            software_.clear();
-        } else {
-            writeFile(root_ / c.blocker, "in the way");
-        }
-        SavedSettings s;
-        BestScoreTable t;
-        EXPECT_EQ(load(s, t), c.outcome);
-        EXPECT_EQ(messages.shown, std::vector<std::string>(c.errors, " Error Failerd"));
-        EXPECT_EQ(s, firstRunSettings());
-        EXPECT_EQ(t, allMissing());
-        save(s, t);
-        EXPECT_EQ(messages.shown, std::vector<std::string>(2 * c.errors, " Error Failerd"));
-        if (!c.blocker.empty()) {
-            EXPECT_EQ(readFile(root_ / c.blocker), "in the way");
-        }
-    }
-}
-
-// A file the game cannot use in full starts the game with playable options;
-// nothing touches it until the first save, which keeps it as "1.0.reg.damaged"
-// and writes a whole new one.
-TEST_F(FileKeyTest, ADamagedFileStartsPlayableAndIsKeptAsideAtTheFirstSave) {
+// Every file a player may have at the key file's place, from the start of a
+// run to its save: what the game starts with, and what the save does. Nothing
+// readable is lost (a file not read whole is kept aside before it is
+// replaced, and the new one keeps every value that could be read), and
+// nothing that is not the game's is replaced.
+TEST_F(StoreTest, EachFileAPlayerMayHaveStartsTheGameAndIsSavedOverOrLeftAlone) {
+    using enum LoadOutcome;
+    constexpr std::size_t kLimit = 2 << 20;
     const auto options = [](std::string_view hex) { return withHeader("\"SOLVINGDATA\"=hex:" + std::string(hex)); };
-    std::string garbage, forty = "02,00";
-    for (uint32_t i = 0, x = 12345; i < 5000; ++i) garbage += static_cast<char>((x = x * 1103515245u + 12345u) >> 24);
-    for (int i = 0; i < 38; ++i) forty += ",01";
-    const SavedSettings noOptions{1, 0, 0, 0, 5, 3, 3};  // of a key that was there
+    const std::string mine = "\"1STATS2_1VAL\"=hex:f4,01,00,00,00,00,00,00,00,00,00,00\r\n\"1STATS2_1_1\"=\"Ann\"";
+    const std::vector<RegValue> stored = {bin("SOLVINGDATA", {2, 0, 1, 0, 2, 0, 3, 0, 6, 0, 4, 0, 5, 0}),
+                                          bin("1STATS2_1VAL", {0xF4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
+                                          {"1STATS2_1_1", kRegSz, {'Z', 'o', 0xEB, ' ', '"', 0xD8, 'r', 0}},
+                                          {"Path", 2, {'%', 0xFC, 0}}};
+    std::vector<RegValue> large = stored;  // and 1.2 MB of text more:
+    large.push_back(bin("Big", std::vector<uint8_t>(400'000, 0x5A)));
+    const std::string crlf = formatKeyFile(kKeyPath, stored);
+    std::string cr = crlf;
+    std::erase(cr, '\n');
+    const SavedSettings chosen{2, 1, 2, 3, 6, 4, 5}, noOptions{1, 0, 0, 0, 5, 3, 3}, first = firstRunSettings();
+    const std::string anon(kMissingName);
+    const BestScoreRecord zoe{{500, 0, 0}, {"Zoë \"Ør", anon, anon}}, ann{{500, 0, 0}, {"Ann", anon, anon}},
+        none = allMissing().record(1, 1, 2);
     struct Case {
         const char* what;
-        std::optional<std::string> file;  // none: a folder in its place, which no one can read
-        SavedSettings playable;
-        Scores scores;  // of record (1, 1, 1)
+        Make make;
+        LoadOutcome outcome;
+        SavedSettings options;   // after the load, made playable
+        BestScoreRecord record;  // (1, 1, 2) after the load
+        const char* keptAs;      // the save keeps the old file aside under this name (if any), then replaces it
+        bool saves = true;       // false: the save leaves every file as it was
+        int errors = 0;          // " Error Failerd" shown by the load, and again by the save
+        const char* removed = "";  // a file beside the key file that the save removes
+        std::shared_ptr<FileOps> ops = std::make_shared<FileOps>();
     };
+    const auto whole = [&](const char* what, Make make) { return Case{what, make, Loaded, chosen, zoe, ""}; };
+    const auto damaged = [&](const char* what, std::string text, SavedSettings options = {1, 0, 0, 0, 5, 3, 3},
+                             BestScoreRecord record = allMissing().record(1, 1, 2)) {
+        return Case{what, file(text), Loaded, options, record, ".damaged"};
+    };
+    const auto skipped = [&](const char* what, Make make, LoadOutcome outcome = KeyUnavailable, int errors = 0) {
+        return Case{what, make, outcome, first, none, "", false, errors};
+    };
+    const auto failing = [&](const char* what, bool atRename) {
+        return Case{what, file(crlf), Loaded, chosen, zoe, "", false, 0, "", std::make_shared<FailingOps>(atRename)};
+    };
+    const auto inTheWay = [](const fs::path& p) { fs::remove_all(p), writeFile(p, "in the way"); };
     const Case cases[] = {
-        {"empty", "", noOptions, {}},
-        {"cut off in a line",
-         options("02,00,01,00,02,00,03,00,06,00,04,00,05,00") +
-             "\"1STATS1_1VAL\"=hex:f4,01,00,00,2c,01,00,00,64,00,00,00\r\n"
-             "\"1STATS1_1_1\"=\"Ann\"\r\n\"1STATS1_1_2\"=\"Bo",
-         {2, 1, 2, 3, 6, 4, 5},
-         {500, 0, 0}},
-        {"binary garbage", garbage, noOptions, {}},
-        {"10 MB, not read at all",
-         options("02,00,01,00,02,00,03,00,06,00,04,00,05,00") + std::string(10 << 20, ';') + "\r\n", noOptions, {}},
-        {"options of 3 bytes", options("02,00,01"), noOptions, {}},
-        {"options of 40 bytes", options(forty), noOptions, {}},
-        {"a score value given as text", withHeader("\"1STATS1_1VAL\"=\"500\"\r\n\"1STATS1_1_1\"=\"Ann\""),
-         noOptions, {}},
-        {"options out of range", options("07,00,09,00,03,00,ff,ff,0c,00,14,00,fb,ff"), firstRunSettings(), {}},
-        {"unreadable", std::nullopt, noOptions, {}},
+        whole("CR LF", file(crlf)),
+        whole("CR", file(cr)),
+        whole("over 1 MiB", file(formatKeyFile(kKeyPath, large))),
+        whole("the registry editor's Unicode export, through a link",
+              linkTo({}, file(utf16(kUnicodeHead + u"\"SOLVINGDATA\"=hex:02,00,01,00,02,00,03,00,06,00,04,00,05,00\r\n"
+                                                   u"\"1STATS2_1VAL\"=hex:f4,01,00,00,00,00,00,00,00,00,00,00\r\n"
+                                                   u"\"1STATS2_1_1\"=\"Zoë \\\"Ør\"\r\n"
+                                                   u"\"Path\"=hex(2):25,00,fc,00,00,00\r\n\r\n")))),
+        {"a killed save's temporary file beside it, and files that only look alike",
+         [&](const fs::path& key, const fs::path&) {
+             writeFile(key, crlf);
+             const fs::path in = key.parent_path();
+             for (const char* name : {"1.0.reg.999999999.tmp", "1.0.reg.1.tmp", "1.0.reg.0999.tmp", "1.0.reg.12a.tmp",
+                                      "1.0.reg.tmp", "x1.0.reg.999999997.tmp", "1.0.reg.999999996.tmp/note"}) {
+                 writeFile(in / name, name);
+                 fs::last_write_time(in / name, fs::file_time_type::clock::now() - std::chrono::hours(1));
+             }
+             fs::create_symlink("1.0.reg.1.tmp", in / "1.0.reg.999999995.tmp");
+             writeFile(in / "1.0.reg.999999998.tmp", "fresh");  // a running copy's
+         },
+         Loaded, chosen, zoe, "", true, 0, "1.0.reg.999999999.tmp"},
+        damaged("empty", ""),
+        damaged("cut off in a line", crlf.substr(0, crlf.size() - 9), chosen, zoe),
+        damaged("over the size limit, not read at all", withHeader(mine) + std::string(kLimit, ';') + "\r\n"),
+        damaged("options of 3 bytes", options("02,00,01")),
+        damaged("a name of 25 characters", withHeader(mine + "\r\n\"1STATS2_1_2\"=\"" + std::string(25, 'x') + "\""),
+                noOptions, ann),
+        damaged("options out of range", options("07,00,09,00,03,00,ff,ff,0c,00,14,00,fb,ff"), first),
+        {"damaged, with 99 copies kept before",
+         [](const fs::path& key, const fs::path&) {
+             for (int n = 1; n <= 99; ++n) writeFile(key.string() + ".damaged." + std::to_string(n), std::to_string(n));
+             fs::rename(key.string() + ".damaged.1", key.string() + ".damaged"), writeFile(key, "broken");
+         },
+         Loaded, noOptions, none, ".damaged.100"},
+        skipped("a link to /dev/null", linkTo("/dev/null")),
+        skipped("a link to a pipe", linkTo({}, [](auto& p, auto&) { ::mkfifo(p.c_str(), 0600); })),
+        skipped("a link to a folder", linkTo({}, [](auto& p, auto&) { writeFile(p / "note", "x"); })),
+        skipped("a link to nothing", linkTo({})),
+        skipped("a link to itself", [](auto& key, auto&) { fs::create_symlink(key, key); }),
+        skipped("a pipe", [](auto& key, auto&) { ::mkfifo(key.c_str(), 0600); }),
+        skipped("a folder", [](auto& key, auto&) { writeFile(key / "note", "x"); }),
+        skipped("the key cannot be made", [&](auto& key, auto&) { inTheWay(key.parent_path().parent_path()); }),
+        skipped("the configuration folder is a file",
+                [&](auto& key, auto&) { inTheWay(key.parent_path().parent_path().parent_path()); },
+                SoftwareUnavailable, 1),
+        skipped("no configuration folder", [this](auto&, auto&) { software_.clear(); }, SoftwareUnavailable, 1),
+        failing("the disk fills up during the save", false),
+        failing("the save's rename fails", true),
+        skipped("a file the user may not read", file(crlf, fs::perms{0200})),
+        {"a file the user may read, not write", file(crlf, fs::perms{0444}), Loaded, chosen, zoe, "", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         startOver();
-        // What is stored at a path: the file, or the note inside the folder.
-        const auto stored = [&](const fs::path& p) { return readFile(c.file ? p : p / "note"); };
-        writeFile(c.file ? keyFile() : keyFile() / "note", c.file.value_or("old"));
-        SavedSettings s;
-        BestScoreTable t;
-        EXPECT_EQ(load(s, t), LoadOutcome::Loaded);
-        EXPECT_TRUE(messages.shown.empty());
-        clampToPlayable(s);
-        EXPECT_EQ(s, c.playable);
-        EXPECT_EQ(t.record(1, 1, 1).scores, c.scores);
-        EXPECT_EQ(stored(keyFile()), c.file.value_or("old")) << "the load changed the file";
-        EXPECT_FALSE(fs::exists(damagedCopy()));
-
-        save(s, t);
-        EXPECT_EQ(stored(damagedCopy()), c.file.value_or("old"));
-        EXPECT_EQ(valueCount(), 129);
-        t.record(2, 4, 4).score(1) = 77;
-        save(s, t);  // the next save of the run has nothing more to keep
-        EXPECT_FALSE(fs::exists(damagedCopy(".2")));
+        fs::create_directories(keyFile().parent_path());
+        c.make(keyFile(), root_ / "elsewhere");
+        running_ = std::make_unique<FileRegistry>(software_, c.ops, kLimit);
+        auto before = snapshot(root_);
+        const int result = withoutRoot(root_, [&] {
+            const auto atStart = snapshot(root_);
+            SavedSettings s;
+            BestScoreTable t;
+            EXPECT_EQ(load(s, t), c.outcome);
+            clampToPlayable(s);
+            EXPECT_EQ(s, c.options);
+            EXPECT_EQ(t.record(1, 1, 2), c.record);
+            EXPECT_EQ(messages.shown, std::vector<std::string>(c.errors, " Error Failerd"));
+            EXPECT_EQ(snapshot(root_), atStart) << "the load changed a file";
+            t.record(2, 4, 4).score(1) = 77;
+            save(s, t);
+            EXPECT_EQ(messages.shown.size(), 2u * c.errors);
+            const std::size_t entries = snapshot(root_).size();
+            t.record(2, 4, 4).score(1) = 78;
+            save(s, t);  // the next save of the run has nothing more to keep
+            EXPECT_EQ(snapshot(root_).size(), entries);
+        });
+        if (result == 77) GTEST_SKIP() << "this test runs as root and cannot become another user";
+        EXPECT_EQ(result, 0) << "a check failed in the process that ran the game";
+        auto after = snapshot(root_);
+        if (!c.saves) {
+            EXPECT_EQ(after, before);
+            continue;
+        }
+        // The save replaced the key file (behind its link), kept what it must
+        // and changed nothing else.
+        const fs::path name = fs::canonical(keyFile()).lexically_relative(fs::canonical(root_));
+        const std::string old = before[name].substr(6);  // past "file: "
+        EXPECT_TRUE(!*c.keptAs || after[name.string() + c.keptAs] == before[name]) << "not kept as " << c.keptAs;
+        after.erase(name.string() + c.keptAs), after.erase(name);
+        before.erase(name), before.erase(name.parent_path() / c.removed);
+        EXPECT_EQ(after, before) << "the save changed other files";
+        for (const RegValue& v : parseKeyFile(old, kKeyPath).values)  // and the values that are not the game's are kept
+            EXPECT_TRUE(v.name.find("STATS") != std::string::npos || v.name == "SOLVINGDATA" || get(v.name) == v);
     }
-}
-
-TEST_F(FileKeyTest, AnOlderDamagedCopyIsNotReplaced) {
-    writeFile(damagedCopy(), "older");
-    writeFile(damagedCopy(".2"), "old");
-    writeFile(keyFile(), "broken");
-    SavedSettings s;
-    BestScoreTable t;
-    load(s, t);
-    save(s, t);
-    EXPECT_EQ(readFile(damagedCopy()), "older");
-    EXPECT_EQ(readFile(damagedCopy(".2")), "old");
-    EXPECT_EQ(readFile(damagedCopy(".3")), "broken");
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ void StoreTest::put(const std::vector<RegValue>& values) {
 std::optional<RegValue> StoreTest::get(std::string_view name) {
     std::optional<RegValue> out;
     withKey([&](Registry& reg, RegKey key) {
-        std::vector<uint8_t> buffer(4096);
+        std::vector<uint8_t> buffer(1 << 20);
         const QueryResult r = reg.queryValue(key, name, buffer);
         if (r.ok()) out = RegValue{std::string(name), r.type, {buffer.begin(), buffer.begin() + r.size}};
     });

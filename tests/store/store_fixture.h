@@ -14,7 +14,7 @@
 
 #include "Module5.h"
 #include "doubles.h"
-#include "registry.h"
+#include "key_file_format.h"
 #ifdef _WIN32
 #include "registry_win32.h"
 #else
@@ -25,16 +25,6 @@ namespace qlx::test {
 
 using Scores = std::array<int32_t, kEntriesPerRecord>;
 using Names = std::array<std::string, kEntriesPerRecord>;
-
-#ifdef _WIN32
-// One value of a key, as the file store has it elsewhere.
-struct RegValue {
-    std::string name;
-    uint32_t type = kRegNone;
-    std::vector<uint8_t> data;
-    bool operator==(const RegValue&) const = default;
-};
-#endif
 
 // Stored text: its bytes and the terminating zero.
 inline std::vector<uint8_t> textValue(std::string_view text) {

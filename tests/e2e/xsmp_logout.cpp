@@ -1,0 +1,134 @@
+// A session manager of one client, for the end-to-end test: runs a command
+// with SESSION_MANAGER pointing here and, once told (SIGUSR1), asks it to
+// save itself for a shutdown, as a logout does. A command that has not ended
+// 3 seconds after its save is told to die. Exits with the command's exit
+// status; 3 when it never took part in the session, 4 when it ended only
+// when told to die.
+//
+//   xsmp_logout COMMAND [ARGUMENT...]
+#include <X11/ICE/ICElib.h>
+#include <X11/SM/SMlib.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+extern "C" int _IceTransNoListen(const char* protocol);  // libICE's: no TCP listener
+
+namespace {
+
+SmsConn client = nullptr;
+bool registered = false;
+bool saved = false;
+volatile sig_atomic_t logoutAsked = 0;
+
+Status registerClient(SmsConn conn, SmPointer, char* previousId) {
+    std::free(previousId);
+    SmsRegisterClientReply(conn, SmsGenerateClientID(conn));
+    registered = true;
+    return 1;
+}
+void saveYourselfDone(SmsConn, SmPointer, Bool) { saved = true; }
+void setProperties(SmsConn, SmPointer, int count, SmProp** props) {
+    for (int i = 0; i < count; ++i) SmFreeProperty(props[i]);
+    std::free(props);
+}
+void deleteProperties(SmsConn, SmPointer, int count, char** names) {
+    for (int i = 0; i < count; ++i) std::free(names[i]);
+    std::free(names);
+}
+void getProperties(SmsConn conn, SmPointer) { SmsReturnProperties(conn, 0, nullptr); }
+void closeConnection(SmsConn, SmPointer, int count, char** reasons) { SmFreeReasons(count, reasons); }
+void interactRequest(SmsConn, SmPointer, int) {}
+void interactDone(SmsConn, SmPointer, Bool) {}
+void saveYourselfRequest(SmsConn, SmPointer, int, Bool, int, Bool, Bool) {}
+void saveYourselfPhase2Request(SmsConn conn, SmPointer) { SmsSaveYourselfPhase2(conn); }
+
+Status newClient(SmsConn conn, SmPointer, unsigned long* mask, SmsCallbacks* cb, char**) {
+    client = conn;
+    *mask = SmsRegisterClientProcMask | SmsInteractRequestProcMask | SmsInteractDoneProcMask |
+            SmsSaveYourselfRequestProcMask | SmsSaveYourselfP2RequestProcMask | SmsSaveYourselfDoneProcMask |
+            SmsCloseConnectionProcMask | SmsSetPropertiesProcMask | SmsDeletePropertiesProcMask |
+            SmsGetPropertiesProcMask;
+    cb->register_client.callback = registerClient;
+    cb->interact_request.callback = interactRequest;
+    cb->interact_done.callback = interactDone;
+    cb->save_yourself_request.callback = saveYourselfRequest;
+    cb->save_yourself_phase2_request.callback = saveYourselfPhase2Request;
+    cb->save_yourself_done.callback = saveYourselfDone;
+    cb->close_connection.callback = closeConnection;
+    cb->set_properties.callback = setProperties;
+    cb->delete_properties.callback = deleteProperties;
+    cb->get_properties.callback = getProperties;
+    return 1;
+}
+
+Bool anyLocalClient(char*) { return True; }  // the socket is a local one only
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    char error[256] = "";
+    int count = 0;
+    IceListenObj* listeners = nullptr;
+    _IceTransNoListen("tcp");
+    IceSetIOErrorHandler([](IceConn) {});  // a client gone is no reason to exit: its connection is closed below
+    if (!SmsInitialize("quellix-test", "1.0", newClient, nullptr, anyLocalClient, sizeof error, error) ||
+        !IceListenForConnections(&count, &listeners, sizeof error, error)) {
+        std::fprintf(stderr, "xsmp_logout: %s\n", error);
+        return 2;
+    }
+    for (int i = 0; i < count; ++i) IceSetHostBasedAuthProc(listeners[i], anyLocalClient);
+    setenv("SESSION_MANAGER", IceComposeNetworkIdList(count, listeners), 1);
+    signal(SIGUSR1, [](int) { logoutAsked = 1; });
+
+    const pid_t command = fork();
+    if (command == 0) {
+        signal(SIGUSR1, SIG_DFL);
+        execvp(argv[1], argv + 1);
+        _exit(127);
+    }
+    std::vector<IceConn> connections;
+    bool asked = false, died = false;
+    int waited = 0;
+    for (int status = 0;;) {
+        if (waitpid(command, &status, WNOHANG) == command) {
+            if (!registered) std::fprintf(stderr, "xsmp_logout: the command never joined the session\n");
+            if (died) std::fprintf(stderr, "xsmp_logout: the command ended only when told to die\n");
+            if (!registered || died) return !registered ? 3 : 4;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        if (logoutAsked && registered && !asked) {
+            SmsSaveYourself(client, SmSaveBoth, True, SmInteractStyleNone, False);
+            asked = true;
+        }
+        if (saved && !died && ++waited > 60) {  // 60 rounds of 50 ms
+            SmsDie(client);
+            died = true;
+        }
+        std::vector<pollfd> fds;
+        for (int i = 0; i < count; ++i) fds.push_back({IceGetListenConnectionNumber(listeners[i]), POLLIN, 0});
+        for (IceConn c : connections) fds.push_back({IceConnectionNumber(c), POLLIN, 0});
+        poll(fds.data(), fds.size(), 50);
+        for (int i = 0; i < count; ++i) {
+            IceAcceptStatus accepted;
+            if (fds[i].revents & POLLIN)
+                if (IceConn c = IceAcceptConnection(listeners[i], &accepted)) connections.push_back(c);
+        }
+        for (std::size_t i = 0; i < connections.size();) {
+            const bool ready = i + count < fds.size() && (fds[i + count].revents & (POLLIN | POLLHUP));
+            if (ready && IceProcessMessages(connections[i], nullptr, nullptr) == IceProcessMessagesIOError) {
+                IceCloseConnection(connections[i]);
+                connections.erase(connections.begin() + static_cast<long>(i));
+                fds.erase(fds.begin() + static_cast<long>(i + count));
+                continue;
+            }
+            ++i;
+        }
+    }
+}
