@@ -151,48 +151,27 @@ GameState randomBoard(GameRandom& rnd, int16_t cols, int16_t rows, int16_t kinds
     return s;
 }
 
-std::array<int, 11> kindCounts(const GameState& s) {
-    std::array<int, 11> counts{};
-    for (int16_t i = 0; i < s.numCells; ++i)
-        if (s.board[i] >= 0 && s.board[i] <= 10) ++counts[s.board[i]];
-    return counts;
-}
-
 }  // namespace
 
+// The step-by-step forms are the plain algorithms; equal boards after each
+// settle mean the same tiles, packed the same way.
 TEST(Property, SettleAndEndTestAgreeWithTheirStepwiseFormsOnRandomBoards) {
     GameRandom rnd(12345);
-    int boards = 0;
     for (int g = 1; g <= 4; ++g) {
         for (int16_t kinds = 5; kinds <= 8; ++kinds) {
-            for (int k = 0; k < 250; ++k, ++boards) {
+            for (int k = 0; k < 250; ++k) {
+                SCOPED_TRACE(testing::Message() << "grid " << g << ", " << kinds << " kinds, board " << k);
                 GameState s = randomBoard(rnd, gridCols[g], gridRows[g], kinds);
                 GameState ref = s;
-                const auto counts = kindCounts(s);
-
-                settleTiles(s, kDown);
-                test::settleTilesStepwise(ref, kDown);
-                ASSERT_EQ(s.board, ref.board) << "fall differs, board " << boards;
-                settleTiles(s, kRight);
-                test::settleTilesStepwise(ref, kRight);
-                ASSERT_EQ(s.board, ref.board) << "slide differs, board " << boards;
-
-                ASSERT_EQ(kindCounts(s), counts) << "tiles were lost or made, board " << boards;
-                for (int16_t i = 0; i < s.numCells; ++i) {
-                    if (!isInside(s, i)) {
-                        ASSERT_EQ(s.board[i], kBorder);
-                        continue;
-                    }
-                    if (s.board[i] == kEmpty) continue;
-                    // Packed down and right: nothing empty below or to the right of a tile.
-                    ASSERT_NE(s.board[i + s.dirOffset[kDown]], kEmpty) << "hole under a tile, board " << boards;
-                    ASSERT_NE(s.board[i + s.dirOffset[kRight]], kEmpty) << "gap right of a tile, board " << boards;
+                for (int16_t direction : {kDown, kRight}) {
+                    settleTiles(s, direction);
+                    test::settleTilesStepwise(ref, direction);
+                    ASSERT_EQ(s.board, ref.board) << "direction " << direction;
                 }
-                ASSERT_EQ(noMovesLeft(s), test::noMovesLeftBySearch(ref)) << "end test differs, board " << boards;
+                ASSERT_EQ(noMovesLeft(s), test::noMovesLeftBySearch(ref));
             }
         }
     }
-    EXPECT_EQ(boards, 4000);
 }
 
 TEST(Property, EndTestAgreesOnBoardsWithFewGroups) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "modData.h"
+#include "random.h"
 
 namespace qlx::test {
 
@@ -56,5 +57,17 @@ inline Rows pictureOf(const GameState& s) {
     }
     return rows;
 }
+
+// A source that replays fixed numbers in turn, for exact deals and batches.
+class Replay final : public UniformSource {
+public:
+    explicit Replay(std::vector<double> v) : values_(std::move(v)) {}
+    double next() override { return values_.at(pos_++ % values_.size()); }
+    std::size_t used() const { return pos_; }
+
+private:
+    std::vector<double> values_;
+    std::size_t pos_ = 0;
+};
 
 }  // namespace qlx::test
