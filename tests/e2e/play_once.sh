@@ -3,7 +3,9 @@
 # configuration folder, finds its window by its caption, clicks tiles until a
 # group clears, takes screenshots, changes an option from the menu, leaves
 # through Game > Exit, checks the saved settings file, starts again and sees
-# the option in force.
+# the option in force; then opens the falling-tile options, the About box and
+# the help from the real menus (and F1), finds each by its title, takes its
+# picture and closes it.
 #   play_once.sh PATH/TO/quellix [SCREENSHOT_DIR]
 # Runs itself under xvfb-run when no DISPLAY is set.
 set -euo pipefail
@@ -101,5 +103,36 @@ caption=$(xdotool getwindowname "$window")
 [ "$caption" = "Quellix -  Standard Game(10x12) 6 Tiles" ] || fail "after a restart the caption was '$caption'"
 window_origin
 shot "$shots/restart.png"
+
+# ---- the falling-tile options, About and the help
+# The first or last item of the menu whose title is at x (in the menu bar).
+menu_item() {
+  xdotool mousemove --sync $((wx + $1)) $((wy + board_top / 2)) click 1
+  sleep 0.3
+  xdotool key "$2" Return
+}
+# Finds the window titled $1, takes its picture as $2.png, presses $3 in it and waits until it is gone.
+check_window() {
+  local found
+  found=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^$1\$") || fail "no window '$1'"
+  sleep 0.3
+  import -window "$found" "$shots/$2.png"
+  xdotool mousemove --sync --window "$found" 5 5
+  xdotool windowfocus --sync "$found" key "$3"
+  for _ in $(seq 30); do xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0; sleep 0.1; done
+  fail "'$1' did not close"
+}
+menu_item 60 Up    # Options > Falling Tile Options..
+check_window "Set Falling Tile Game Options" falling-options Escape
+menu_item 135 Up   # Help > About
+check_window "Dialog Caption" about Return
+menu_item 135 Down  # Help > Contents, then F1 in the game's window: one viewer
+timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix Help$" >/dev/null || fail "Help > Contents opened nothing"
+xdotool mousemove --sync $((wx + 20)) $((wy + board_top + 20))
+xdotool windowfocus --sync "$window" key F1
+sleep 0.5
+[ "$(xdotool search --onlyvisible --name "^Quellix Help$" | wc -l)" -eq 1 ] || fail "F1 did not bring the one help viewer forward"
+check_window "Quellix Help" help Escape
+window_origin
 exit_through_menu
 echo "end-to-end: passed (screenshots in $shots)"
