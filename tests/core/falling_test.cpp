@@ -64,10 +64,3 @@ TEST(Clock, CountsUpInAStandardGameAndDownToATimeOutInFallingTiles) {
     EXPECT_TRUE(tickClock(s));
     EXPECT_EQ(s.clockSeconds, 0);
 }
-
-TEST(Clock, LimitsAndPeriodsFollowTheStoredIndexes) {
-    EXPECT_EQ(timeLimitFor(0), 120);
-    EXPECT_EQ(timeLimitFor(19), 690);
-    EXPECT_EQ(tilePeriodFor(0), 2000);
-    EXPECT_EQ(tilePeriodFor(19), 21000);
-}

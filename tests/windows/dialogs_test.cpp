@@ -73,7 +73,8 @@ void DialogsTest::optionsOpenOnTheStoredChoicesAndOnlyOkReadsTheChosenItems() {
 }
 
 void DialogsTest::escPressesCancelOnlyWhereThereIsOneAndEnterTheDefault() {
-    Program program{.game = {.gameMode = 1, .numColors = 5}};
+    Program program;
+    program.game = {.gameMode = 1, .numColors = 5};
     frmStats stats(program, screen);
     diagUN name(1, screen);
     frmAbt about(QStringLiteral("https://a.example/"), [] {}, screen);

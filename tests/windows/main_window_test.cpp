@@ -47,7 +47,6 @@ void MainWindowTest::startUpShowsAFirstRunStandardGame() {
     frmQLX& w = *p.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Quellix -  Standard Game(10x12) 5 Tiles"));
     QCOMPARE(texts({w.lblAScore(), w.lblTotScore(), w.lblTime(), w.lblTimeCap()}), (QStringList{"0", "0", "", "Time"}));
-    QCOMPARE(w.lblTimeCap()->font().pointSizeF(), 10.0);
     QCOMPARE(ticks(w), (std::array<int, 4>{0, 1, 0, 0}));
     // 12 x 10 Standard tiles: board 384 x 320, window 7360 x 5800 twips, panel at 399, 15.
     QCOMPARE(w.frameGeometry(), QRect(0, 0, 491, 387));

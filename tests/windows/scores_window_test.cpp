@@ -1,7 +1,6 @@
 // Best scores in the windows: the name dialog, the scores dialog with "Clear
 // Data", and options and scores kept in a real key file between two runs.
 #include <QAction>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,24 +23,10 @@ class ScoresWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void nameDialogKeepsNineteenCharactersAndSpaces();
     void clearDataClearsOnlyThisConfigurationAndTheLabelFollows();
     void optionsAndScoresSurviveARestart();
     void aConfigurationFolderThatIsAFileStillStartsAGame();
 };
-
-// How a typed name is cut is tested with the store; here the dialog hands it
-// back, however it was closed.
-void ScoresWindowTest::nameDialogKeepsNineteenCharactersAndSpaces() {
-    FixedScreen screen;
-    for (bool ok : {true, false}) {
-        diagUN dialog(1, screen);
-        dialog.txtName()->setText(QStringLiteral("  Zoë Ærøskøbing-Åsa Ødegård"));
-        QTimer::singleShot(0, &dialog, [&] { ok ? dialog.OKButton()->click() : dialog.reject(); });
-        dialog.exec();
-        QCOMPARE(dialog.userName(), std::string("  Zoë Ærøskøbing-Ås"));
-    }
-}
 
 void ScoresWindowTest::clearDataClearsOnlyThisConfigurationAndTheLabelFollows() {
     RunningProgram p;
