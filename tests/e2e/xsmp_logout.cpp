@@ -26,44 +26,34 @@ bool registered = false;
 bool saved = false;
 volatile sig_atomic_t logoutAsked = 0;
 
-Status registerClient(SmsConn conn, SmPointer, char* previousId) {
-    std::free(previousId);
-    SmsRegisterClientReply(conn, SmsGenerateClientID(conn));
-    registered = true;
-    return 1;
-}
-void saveYourselfDone(SmsConn, SmPointer, Bool) { saved = true; }
-void setProperties(SmsConn, SmPointer, int count, SmProp** props) {
-    for (int i = 0; i < count; ++i) SmFreeProperty(props[i]);
-    std::free(props);
-}
-void deleteProperties(SmsConn, SmPointer, int count, char** names) {
-    for (int i = 0; i < count; ++i) std::free(names[i]);
-    std::free(names);
-}
-void getProperties(SmsConn conn, SmPointer) { SmsReturnProperties(conn, 0, nullptr); }
-void closeConnection(SmsConn, SmPointer, int count, char** reasons) { SmFreeReasons(count, reasons); }
-void interactRequest(SmsConn, SmPointer, int) {}
-void interactDone(SmsConn, SmPointer, Bool) {}
-void saveYourselfRequest(SmsConn, SmPointer, int, Bool, int, Bool, Bool) {}
-void saveYourselfPhase2Request(SmsConn conn, SmPointer) { SmsSaveYourselfPhase2(conn); }
-
 Status newClient(SmsConn conn, SmPointer, unsigned long* mask, SmsCallbacks* cb, char**) {
     client = conn;
     *mask = SmsRegisterClientProcMask | SmsInteractRequestProcMask | SmsInteractDoneProcMask |
             SmsSaveYourselfRequestProcMask | SmsSaveYourselfP2RequestProcMask | SmsSaveYourselfDoneProcMask |
             SmsCloseConnectionProcMask | SmsSetPropertiesProcMask | SmsDeletePropertiesProcMask |
             SmsGetPropertiesProcMask;
-    cb->register_client.callback = registerClient;
-    cb->interact_request.callback = interactRequest;
-    cb->interact_done.callback = interactDone;
-    cb->save_yourself_request.callback = saveYourselfRequest;
-    cb->save_yourself_phase2_request.callback = saveYourselfPhase2Request;
-    cb->save_yourself_done.callback = saveYourselfDone;
-    cb->close_connection.callback = closeConnection;
-    cb->set_properties.callback = setProperties;
-    cb->delete_properties.callback = deleteProperties;
-    cb->get_properties.callback = getProperties;
+    // Every callback must be given; only joining the session and the end of a save matter here.
+    cb->register_client.callback = [](SmsConn c, SmPointer, char* previousId) -> Status {
+        std::free(previousId);
+        SmsRegisterClientReply(c, SmsGenerateClientID(c));
+        registered = true;
+        return 1;
+    };
+    cb->save_yourself_done.callback = [](SmsConn, SmPointer, Bool) { saved = true; };
+    cb->save_yourself_phase2_request.callback = [](SmsConn c, SmPointer) { SmsSaveYourselfPhase2(c); };
+    cb->interact_request.callback = [](SmsConn, SmPointer, int) {};
+    cb->interact_done.callback = [](SmsConn, SmPointer, Bool) {};
+    cb->save_yourself_request.callback = [](SmsConn, SmPointer, int, Bool, int, Bool, Bool) {};
+    cb->close_connection.callback = [](SmsConn, SmPointer, int count, char** reasons) { SmFreeReasons(count, reasons); };
+    cb->set_properties.callback = [](SmsConn, SmPointer, int count, SmProp** props) {
+        for (int i = 0; i < count; ++i) SmFreeProperty(props[i]);
+        std::free(props);
+    };
+    cb->delete_properties.callback = [](SmsConn, SmPointer, int count, char** names) {
+        for (int i = 0; i < count; ++i) std::free(names[i]);
+        std::free(names);
+    };
+    cb->get_properties.callback = [](SmsConn c, SmPointer) { SmsReturnProperties(c, 0, nullptr); };
     return 1;
 }
 
