@@ -13,30 +13,22 @@
 using namespace qlx;
 using namespace qlx::test;
 
-
-TEST(GroupSearch, FindsAGroupAlongTheBorderInFullAndNeverMarksTheBorder) {
+TEST(GroupSearch, FindsTheWholeGroupThroughEdgesOnly) {
+    const std::tuple<Rows, int16_t, int16_t, int16_t> cases[] = {
+        {{"1112", "2312", "1111"}, 1, 1, 8},              // along the border and round its corners
+        {{"121", "212"}, 2, 1, 1},                        // diagonals do not touch
+        {{"44444", "23334", "44444", "4...."}, 5, 1, 12},  // a snake that turns back on itself
+    };
+    for (const auto& [picture, x, y, size] : cases) {
+        GameState s = boardFromPicture(picture);
+        EXPECT_EQ(isGroup(s, cellIndex(s, x, y)), size >= 2) << picture[0];
+        EXPECT_EQ(removeGroup(s), size) << picture[0];
+        for (int16_t i = 0; i < s.numCells; ++i) EXPECT_TRUE(isInside(s, i) || s.markBoard[i] == kBorder) << i;
+    }
     GameState s = boardFromPicture({"1112", "2312", "1111"});
-    ASSERT_TRUE(isGroup(s, cellIndex(s, 1, 1)));
-    for (int16_t i = 0; i < s.numCells; ++i)
-        if (!isInside(s, i)) {
-            EXPECT_EQ(s.markBoard[i], kBorder) << "border cell " << i << " was marked";
-        }
-    EXPECT_EQ(removeGroup(s), 8);
+    isGroup(s, cellIndex(s, 1, 1));
+    removeGroup(s);
     EXPECT_EQ(pictureOf(s), (Rows{"...2", "23.2", "...."}));
-}
-
-TEST(GroupSearch, NeitherDiagonalsNorLoneTilesMakeAGroup) {
-    GameState s = boardFromPicture({"121", "212"});
-    for (int16_t y = 1; y <= 2; ++y)
-        for (int16_t x = 1; x <= 3; ++x) EXPECT_FALSE(isGroup(s, cellIndex(s, x, y))) << x << "," << y;
-    EXPECT_EQ(markGroup(s, cellIndex(s, 2, 1)), 1);
-    EXPECT_TRUE(noMovesLeft(s));
-}
-
-TEST(GroupSearch, CountsASnakeThatTurnsBackOnItself) {
-    GameState s = boardFromPicture({"44444", "23334", "44444", "4...."});
-    ASSERT_TRUE(isGroup(s, cellIndex(s, 5, 1)));
-    EXPECT_EQ(removeGroup(s), 12);
 }
 
 TEST(GroupScore, IsTheTriangularNumber) {

@@ -48,14 +48,11 @@ public:
     std::vector<std::string> shown;
 };
 
+// A 96-dpi screen.
 class FixedScreen final : public ScreenMetrics {
 public:
-    explicit FixedScreen(float twipsPerPixel = 15.0f) : tpp_(twipsPerPixel) {}
-    float twipsPerPixelX() const override { return tpp_; }
-    float twipsPerPixelY() const override { return tpp_; }
-
-private:
-    float tpp_;
+    float twipsPerPixelX() const override { return 15.0f; }
+    float twipsPerPixelY() const override { return 15.0f; }
 };
 
 }  // namespace qlx::test

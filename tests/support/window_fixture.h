@@ -4,18 +4,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
+#include <QtTest>
 #include <deque>
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include <QLineEdit>
-#include <QtTest>
 
 #include "Module8.h"
 #include "board_picture.h"
