@@ -6,94 +6,91 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
-#include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "Module5.h"
 #include "doubles.h"
 #include "key_file_format.h"
 #ifdef _WIN32
+#include <windows.h>
+
 #include "registry_win32.h"
 #else
+#include <stdlib.h>
+
 #include "registry_file.h"
 #endif
 
 namespace qlx::test {
 
-using Scores = std::array<int32_t, kEntriesPerRecord>;
-using Names = std::array<std::string, kEntriesPerRecord>;
-
 // Stored text: its bytes and the terminating zero.
-inline std::vector<uint8_t> textValue(std::string_view text) {
-    std::vector<uint8_t> v(text.begin(), text.end());
-    v.push_back(0);
-    return v;
+inline RegValue sz(std::string name, std::string text) {
+    text += '\0';
+    return {std::move(name), kRegSz, {text.begin(), text.end()}};
 }
-inline RegValue sz(std::string name, std::string_view text) { return {std::move(name), kRegSz, textValue(text)}; }
-inline RegValue bin(std::string name, std::vector<uint8_t> data) {
-    return {std::move(name), kRegBinary, std::move(data)};
-}
+inline RegValue bin(std::string name, std::vector<uint8_t> data) { return {std::move(name), kRegBinary, data}; }
 
 // The table a load gives when no entry could be read.
-BestScoreTable allMissing();
+inline BestScoreTable allMissing() {
+    BestScoreTable t;
+    for (int m = 1; m <= kModes; ++m)
+        for (int g = 1; g <= kGridSizes; ++g)
+            for (int k = 1; k <= kKindCounts; ++k) t.record(m, g, k).names.fill(std::string(kMissingName));
+    return t;
+}
 
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+#ifdef _WIN32
+    void SetUp() override { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orlenda\\Quellix\\1.0"); }
+    void TearDown() override { running_.reset(), SetUp(); }
+    std::unique_ptr<Registry> makeRegistry() { return std::make_unique<Win32Registry>(); }
+#else
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quellix-store-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        software_ = (root_ = pattern) / "config";
+    }
+    void TearDown() override {
+        std::error_code ec;
+        running_.reset(), std::filesystem::remove_all(root_, ec);
+    }
+    std::unique_ptr<Registry> makeRegistry() { return std::make_unique<FileRegistry>(software_); }
+    std::filesystem::path keyFile() const { return software_ / "Orlenda" / "Quellix" / "1.0.reg"; }
+    std::filesystem::path root_, software_;  // this test's temporary folder, the configuration folder inside it
+#endif
     // A fresh key and a new run, for the next row of a table.
-    void startOver() {
-        TearDown();
-        SetUp();
-        messages.shown.clear();
-    }
-
-    std::unique_ptr<Registry> makeRegistry();
-
-    // Runs f with the key open (made when missing) in a registry of its own.
-    template <typename F>
-    void withKey(F f) {
-        auto reg = makeRegistry();
-        const auto software = reg->openSoftware();
-        ASSERT_TRUE(software);
-        const auto key = reg->createKey(*software, kSettingsKeyPath, kSettingsKeyClass);
-        ASSERT_TRUE(key);
-        f(*reg, key->key);
-        EXPECT_TRUE(reg->closeKey(key->key));
-        EXPECT_TRUE(reg->closeKey(*software));
-    }
-    // Writes values into the key, making it when missing.
-    void put(const std::vector<RegValue>& values);
-    // A value as read back from the key; nothing when it cannot be read.
-    std::optional<RegValue> get(std::string_view name);
-    // The number of values in the key.
-    int valueCount();
+    void startOver() { TearDown(), SetUp(), messages.shown.clear(); }
 
     // The registry of the running program: one for a run, from the load to
     // the save, as the program holds it.
-    Registry& registry() {
-        if (!running_) running_ = makeRegistry();
-        return *running_;
-    }
+    Registry& registry() { return running_ ? *running_ : *(running_ = makeRegistry()); }
     LoadOutcome load(SavedSettings& s, BestScoreTable& t) { return loadSettings(registry(), messages, s, t); }
     void save(const SavedSettings& s, const BestScoreTable& t) { saveSettings(registry(), messages, s, t); }
 
+    // Opens the key in that registry, making it when missing.
+    RegKey openKey() {
+        const auto software = registry().openSoftware();
+        const auto key = registry().createKey(software.value(), kSettingsKeyPath, kSettingsKeyClass);
+        registry().closeKey(*software);
+        return key.value().key;
+    }
+    // Writes values into the key; reads one back (nothing when it cannot be read).
+    void put(const std::vector<RegValue>& values) {
+        const RegKey key = openKey();
+        for (const RegValue& v : values) EXPECT_TRUE(registry().setValue(key, v.name, v.type, v.data)) << v.name;
+        registry().closeKey(key);
+    }
+    std::optional<RegValue> get(std::string_view name) {
+        const RegKey key = openKey();
+        std::vector<uint8_t> buffer(1 << 20);
+        const QueryResult r = registry().queryValue(key, name, buffer);
+        registry().closeKey(key);
+        if (!r.ok()) return std::nullopt;
+        return RegValue{std::string(name), r.type, {buffer.begin(), buffer.begin() + r.size}};
+    }
+
     RecordingMessages messages;
     std::unique_ptr<Registry> running_;
-#ifndef _WIN32
-    std::filesystem::path root_;      // this test's temporary folder
-    std::filesystem::path software_;  // the configuration folder inside it
-    std::filesystem::path keyFile() const { return software_ / "Orlenda" / "Quellix" / "1.0.reg"; }
-#endif
 };
-
-#ifndef _WIN32
-inline constexpr std::string_view kKeyPath = "HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0";
-std::string readFile(const std::filesystem::path& p);
-void writeFile(const std::filesystem::path& p, std::string_view bytes);
-#endif
 
 }  // namespace qlx::test
