@@ -60,14 +60,6 @@ TEST(Settle, SlideExampleStacksTallerColumnsOntoTheirRightNeighbours) {
     EXPECT_EQ(pictureOf(s), (Rows{"..6", ".45", "123"}));
 }
 
-TEST(Settle, FallThenSlideClosesEmptyColumnsFromTheLeft) {
-    GameState s = boardFromPicture({"1.2.", "3...", "4.5."});
-    settleTiles(s, kDown);
-    EXPECT_EQ(pictureOf(s), (Rows{"1...", "3.2.", "4.5."}));
-    settleTiles(s, kRight);
-    EXPECT_EQ(pictureOf(s), (Rows{"...1", "..32", "..45"}));
-}
-
 TEST(TileAtPixel, FirstPixelOfATileCountsToItsUpperLeftNeighbour) {
     GameState s = boardFromPicture({"123", "456"});
     for (int16_t size : {16, 32, 48}) {

@@ -83,15 +83,14 @@ int main(int argc, char** argv) {
         execvp(argv[1], argv + 1);
         _exit(127);
     }
-    std::vector<IceConn> connections;
+    IceConn connection = nullptr;  // the command's
     bool asked = false, died = false;
-    int waited = 0;
-    for (int status = 0;;) {
+    for (int waited = 0, status = 0;;) {
         if (waitpid(command, &status, WNOHANG) == command) {
-            if (!registered) std::fprintf(stderr, "xsmp_logout: the command never joined the session\n");
-            if (died) std::fprintf(stderr, "xsmp_logout: the command ended only when told to die\n");
-            if (!registered || died) return !registered ? 3 : 4;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            if (registered && !died) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            std::fprintf(stderr, "xsmp_logout: the command %s\n",
+                         registered ? "ended only when told to die" : "never joined the session");
+            return registered ? 4 : 3;
         }
         if (logoutAsked && registered && !asked) {
             SmsSaveYourself(client, SmSaveBoth, True, SmInteractStyleNone, False);
@@ -103,22 +102,16 @@ int main(int argc, char** argv) {
         }
         std::vector<pollfd> fds;
         for (int i = 0; i < count; ++i) fds.push_back({IceGetListenConnectionNumber(listeners[i]), POLLIN, 0});
-        for (IceConn c : connections) fds.push_back({IceConnectionNumber(c), POLLIN, 0});
+        if (connection) fds.push_back({IceConnectionNumber(connection), POLLIN, 0});
         poll(fds.data(), fds.size(), 50);
-        for (int i = 0; i < count; ++i) {
-            IceAcceptStatus accepted;
-            if (fds[i].revents & POLLIN)
-                if (IceConn c = IceAcceptConnection(listeners[i], &accepted)) connections.push_back(c);
+        if (connection && (fds.back().revents & (POLLIN | POLLHUP)) &&
+            IceProcessMessages(connection, nullptr, nullptr) == IceProcessMessagesIOError) {
+            IceCloseConnection(connection);
+            connection = nullptr;
         }
-        for (std::size_t i = 0; i < connections.size();) {
-            const bool ready = i + count < fds.size() && (fds[i + count].revents & (POLLIN | POLLHUP));
-            if (ready && IceProcessMessages(connections[i], nullptr, nullptr) == IceProcessMessagesIOError) {
-                IceCloseConnection(connections[i]);
-                connections.erase(connections.begin() + static_cast<long>(i));
-                fds.erase(fds.begin() + static_cast<long>(i + count));
-                continue;
-            }
-            ++i;
+        for (int i = 0; i < count && !connection; ++i) {
+            IceAcceptStatus accepted;
+            if (fds[i].revents & POLLIN) connection = IceAcceptConnection(listeners[i], &accepted);
         }
     }
 }

@@ -11,14 +11,6 @@
 using namespace qlx;
 using namespace qlx::test;
 
-namespace {
-void setRecord(Program& p, int16_t mode, int16_t grid, int16_t kinds, std::array<int32_t, 3> scores) {
-    BestScoreRecord& r = p.bestScores.recordFor({mode, grid, kinds});
-    r.scores = scores;
-    r.names = {"Ann", "Ben", "Cy"};
-}
-}  // namespace
-
 class ScoresWindowTest : public QObject {
     Q_OBJECT
 
@@ -30,23 +22,20 @@ private slots:
 
 void ScoresWindowTest::clearDataClearsOnlyThisConfigurationAndTheLabelFollows() {
     RunningProgram p;
+    p.program.bestScores.recordFor({2, 1, 6}) = {{900, 800, 700}, {"Ann", "Ben", "Cy"}};
+    p.program.bestScores.recordFor({1, 1, 6}).scores = {90, 80, 70};
     p.window->MNU_FB_Click();
     p.window->MNU_GS_Click(1);
-    p.window->MNU_NC_Click(1);  // Falling Tiles, 16 x 12, 6 kinds
-    setRecord(p.program, 2, 1, 6, {900, 800, 700});
-    setRecord(p.program, 1, 1, 6, {90, 80, 70});
-    p.window->MNU_NC_Click(1);  // a new game shows the configuration's best score
+    p.window->MNU_NC_Click(1);  // Falling Tiles, 16 x 12, 6 kinds: the panel shows its best score
     QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("900"));
-
     DialogAnswers answers;
     std::vector<QString> before, after;
     QString title;
     answers.then([&](QDialog* d) {
-        auto* st = static_cast<frmStats*>(d);
-        title = st->lblStatTitle()->text();
-        before = statsRows(st);
-        st->CancelButton()->click();  // "Clear Data": the dialog stays open
-        QVERIFY(st->isVisible());
+        title = static_cast<frmStats*>(d)->lblStatTitle()->text();
+        before = statsRows(static_cast<frmStats*>(d));
+        static_cast<frmStats*>(d)->CancelButton()->click();  // "Clear Data": the dialog stays open
+        QVERIFY(d->isVisible());
         closeStats(&after)(d);
     });
     p.window->MNU_SCORES_Click();
