@@ -1,4 +1,5 @@
-// The best-score table: ranking, inserting, and the texts of the dialogs.
+// The best-score table: ranking, inserting, and the texts of the dialogs
+// ("Clear Data" and the falling title are read through the scores dialog).
 #include <gtest/gtest.h>
 
 #include "Module5.h"
@@ -30,12 +31,6 @@ TEST(BestScores, ScoresRankAndEnterAsTheExamplesSay) {
     EXPECT_THROW(BestScoreTable{}.recordFor({1, 4, 5}), std::out_of_range);  // and the fifth grid
 }
 
-TEST(BestScores, ClearDataLeavesEveryEntryAnonoymousWithScoreZero) {
-    BestScoreRecord record{{500, 300, 100}, {"Ann", "Bob", "Cy"}};
-    clearRecord(record);
-    EXPECT_EQ(record, (BestScoreRecord{{0, 0, 0}, {"Anonoymous", "Anonoymous", "Anonoymous"}}));
-}
-
 TEST(UserName, AnEmptyTextGivesADashAndALongOneItsFirst19Characters) {
     const auto times = [](std::string_view s, int n) { std::string out; while (n-- > 0) out += s; return out; };
     const std::pair<std::string, std::string> cases[] = {
@@ -62,7 +57,6 @@ TEST(Latin1, NamesKeepEveryLatin1CharacterAndStoreOthersAsQuestionMarks) {
 
 TEST(ScoreTexts, TheScoresTitleNamesModeGridAndKinds) {
     EXPECT_EQ(statsTitle({1, 1, 6}), "Blokkar - Standard Game\r\nSize (16 x 12)   Tiles (6)");
-    EXPECT_EQ(statsTitle({2, 3, 8}), "Blokkar - Falling Tiles Game\r\nSize (25 x 20)   Tiles (8)");
 }
 
 }  // namespace qlx::test

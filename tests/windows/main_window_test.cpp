@@ -32,7 +32,6 @@ private slots:
     void aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard();
     void optionMenusRestartOrRedrawAsTheySay();
     void endOfGameRecordsTheScoreAndPlaysAgain();
-    void cancelLeavesTheFinishedBoardFrozen();
     void clockCountsUpThenDown();
     void pauseHidesTheBoardAndStopsBothTimers();
     void aFinishedGameEndsOnceEvenWhenResumed();
@@ -105,6 +104,13 @@ void MainWindowTest::aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard()
     p.click(12, 10);
     QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
     QCOMPARE(info, QStringLiteral("Congratulations, You solved the game Successfully \r\n With a score of 0"));
+    // Cancel leaves the finished board frozen: no timer runs and a press is not delivered...
+    QVERIFY(!p.window->timerSeconds().running() && !p.window->timerTileSpeed().running());
+    p.setBoard({"11"});
+    p.click(12, 10);
+    QVERIFY(p.game().score == 0 && !p.window->pbGrid()->isEnabled());
+    p.window->MNU_NC()[0]->trigger();  // ...until a menu choice starts the next game
+    QVERIFY(p.window->pbGrid()->isEnabled() && p.window->gameInProgress());
 }
 
 void MainWindowTest::optionMenusRestartOrRedrawAsTheySay() {
@@ -172,22 +178,6 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Falling Tiles (10x12) 5 Tiles"));
 }
 
-void MainWindowTest::cancelLeavesTheFinishedBoardFrozen() {
-    RunningProgram p;
-    p.setBoard({"1...", "1234"});
-    DialogAnswers answers;
-    for (auto answer : {enterName(QString()), closeStats(), cancelWow()}) answers.then(answer);
-    p.click(9, 9);
-    QVERIFY(!p.window->pbGrid()->isEnabled());
-    QVERIFY(!p.window->timerSeconds().running() && !p.window->timerTileSpeed().running());
-    p.setBoard({"11"});  // a press on the frozen board is not delivered
-    p.click(12, 10);
-    QCOMPARE(p.game().score, 3);
-    QCOMPARE(p.program.bestScores.recordFor({1, 0, 5}).names[0], std::string("-"));
-    p.window->MNU_NC()[0]->trigger();  // a menu choice starts the next game
-    QVERIFY(p.window->pbGrid()->isEnabled() && p.window->gameInProgress());
-}
-
 void MainWindowTest::clockCountsUpThenDown() {
     RunningProgram p;
     frmQLX& w = *p.window;
@@ -206,34 +196,31 @@ void MainWindowTest::clockCountsUpThenDown() {
 void MainWindowTest::pauseHidesTheBoardAndStopsBothTimers() {
     RunningProgram p;
     frmQLX& w = *p.window;
-    const auto paused = [&] {
-        return w.cmdPuase()->isVisibleTo(&w) && !w.pbGrid()->isVisibleTo(&w) && !w.MNU_PAUSE()->isEnabled() &&
-               !w.timerSeconds().running() && !w.timerTileSpeed().running();
-    };
-    const auto running = [&] {
-        return !w.cmdPuase()->isVisibleTo(&w) && w.pbGrid()->isVisibleTo(&w) && w.MNU_PAUSE()->isEnabled() &&
-               w.timerSeconds().running() && w.timerTileSpeed().running();
+    const auto is = [&](bool paused) {  // the five controls of the paused state agree
+        return w.cmdPuase()->isVisibleTo(&w) == paused && w.pbGrid()->isVisibleTo(&w) != paused &&
+               w.MNU_PAUSE()->isEnabled() != paused && w.timerSeconds().running() != paused &&
+               w.timerTileSpeed().running() != paused;
     };
     w.MNU_PAUSE()->trigger();
-    QVERIFY(paused());
+    QVERIFY(is(true));
     w.MNU_SIZ()[0]->trigger();  // a tile-size change redraws into the hidden board and stays paused
-    QVERIFY(paused());
+    QVERIFY(is(true));
     w.cmdPuase()->click();  // way back 1: the button
-    QVERIFY(running());
+    QVERIFY(is(false));
     // A press on the background while running changes nothing; while paused it resumes (way back 2).
     const QPoint corner(w.centralWidget()->width() - 3, 3);
     QTest::mouseClick(w.centralWidget(), Qt::LeftButton, {}, corner);
-    QVERIFY(running());
+    QVERIFY(is(false));
     w.MNU_PAUSE_Click();
     QTest::mouseClick(w.centralWidget(), Qt::LeftButton, {}, corner);
-    QVERIFY(running());
+    QVERIFY(is(false));
     // Esc pauses and minimises; Esc again stays paused.
     QTest::keyClick(&w, Qt::Key_Escape);
-    QVERIFY(paused() && (w.windowState() & Qt::WindowMinimized));
+    QVERIFY(is(true) && (w.windowState() & Qt::WindowMinimized));
     QTest::keyClick(&w, Qt::Key_Escape);
-    QVERIFY(paused());
+    QVERIFY(is(true));
     w.MNU_GS()[0]->trigger();  // way back 3: a new game
-    QVERIFY(running() && !(w.windowState() & Qt::WindowMinimized));
+    QVERIFY(is(false) && !(w.windowState() & Qt::WindowMinimized));
 }
 
 // Both timers run on the real event loop here, with short periods: the clock
