@@ -158,7 +158,7 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     answers.then([&](QDialog* d) {
         modeTitle = static_cast<diagUN*>(d)->lblCongMsg()->text();
         QVERIFY(static_cast<diagUN*>(d)->txtName()->text().isEmpty());
-        enterName(QStringLiteral("Ada"))(d);
+        enterName(QStringLiteral("Ada Lovelace, Countess"))(d);  // kept to its first 19 characters
     });
     answers.then(closeStats(&rows));
     answers.then([&](QDialog* d) {
@@ -168,7 +168,7 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     p.click(12, 10);
     QCOMPARE(answers.titles, (std::vector<QString>{"Best Score", "Scores", "Wow"}));
     QCOMPARE(modeTitle, QStringLiteral("Blokkar - Falling Tiles Game"));
-    QCOMPARE(rows, (std::vector<QString>{"Ada=3", "Ann=2", "Ben=1"}));
+    QCOMPARE(rows, (std::vector<QString>{"Ada Lovelace, Count=3", "Ann=2", "Ben=1"}));
     QCOMPARE(p.sound.played[2], std::string("/opt/quellix/snd/APPLAUSE.wav"));
     // The panel shows the new best score only from the next game on; Play Again
     // starts one of the same configuration.
