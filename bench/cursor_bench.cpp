@@ -10,6 +10,7 @@
 #include "Module8.h"
 #include "board_picture.h"
 #include "frmQLX.h"
+#include "qt_help_viewer.h"
 #include "qt_services.h"
 
 using namespace qlx;

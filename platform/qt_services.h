@@ -9,7 +9,6 @@
 #include "services.h"
 
 class QSoundEffect;
-class QTextBrowser;
 class QWidget;
 
 namespace qlx {
@@ -46,27 +45,6 @@ public:
     void pause(int milliseconds) override;
 };
 
-// The help: one window of its own beside the game, which goes on meanwhile. A
-// second request brings that window forward at the contents rather than
-// opening another. A missing or damaged file is explained in the window.
-// The window does not keep the program running once the game's window has
-// closed, and is deleted with this object.
-class QtHelpViewer final : public HelpViewer {
-public:
-    QtHelpViewer();
-    ~QtHelpViewer() override;
-    void showContents(const std::string& path) override;
-
-    QWidget* window() const;              // the viewer's window once opened, else nullptr
-    QTextBrowser* browser() const;        // the page it shows
-
-private:
-    std::unique_ptr<QWidget> window_;
-    QTextBrowser* browser_ = nullptr;
-    QString path_;
-    void build();
-    void load();
-};
 
 class QtWebLink final : public WebLink {
 public:

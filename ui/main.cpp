@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "Module8.h"
+#include "qt_help_viewer.h"
 #include "qt_services.h"
 #include "registry.h"
 #include "session_end.h"

@@ -15,6 +15,7 @@
 #include "frmAbt.h"
 #include "frmFTOp.h"
 #include "frmStats.h"
+#include "qt_help_viewer.h"
 #include "qt_services.h"
 
 using namespace qlx;
