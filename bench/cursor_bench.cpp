@@ -7,10 +7,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "Module8.h"
+#include "startup.h"
 #include "board_picture.h"
-#include "frmQLX.h"
-#include "qt_help_viewer.h"
+#include "main_window.h"
+#include "help_window.h"
 #include "qt_services.h"
 
 using namespace qlx;
@@ -23,16 +23,16 @@ struct Running {
     QtSound sound;
     QtMovePause pause;
     QtWebLink web;
-    QtHelpViewer help;
+    HelpWindow help;
     QtScreenMetrics screen;
     GameRandom random;  // the first deal, as at start-up
     Services services{messages, sound, pause, web, help, screen, random, nullptr, "."};
     Program program;
-    std::unique_ptr<frmQLX> window;
+    std::unique_ptr<MainWindow> window;
     explicit Running(bool oneKind) {
         window = startProgram(program, services);
-        window->MNU_SIZ_Click(2);
-        window->MNU_GS_Click(3);
+        window->tileSizeChosen(2);
+        window->gridSizeChosen(3);
         if (oneKind) std::fill(program.game.board.begin(), program.game.board.end(), int16_t{1});
         resetBorderAndDraw();
     }
@@ -40,9 +40,9 @@ struct Running {
         GameState& g = program.game;
         for (int16_t i = 0; i < g.numCells; ++i)
             if (!isInside(g, i)) g.board[i] = kBorder;
-        window->MNU_TN_Click(0);
+        window->tileSetChosen(0);
     }
-    BoardPicture* board() const { return window->pbGrid(); }
+    BoardPicture* board() const { return window->board(); }
     // The cursor on the first tile, from the bottom right, that lies in a group.
     void cursorOnAGroup() {
         const GameState& g = program.game;

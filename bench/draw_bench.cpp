@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include "modData.h"
-#include "modUI.h"
+#include "board.h"
+#include "board_painter.h"
 #include "random.h"
 #include "tile_pictures.h"
 
@@ -15,11 +15,10 @@ namespace {
 
 void drawFullBoard(benchmark::State& state, int16_t tileSet, qreal ratio) {
     GameState s;
-    s.gameMode = kStandardGame;
-    s.numColors = 8;
-    s.tileSizeIndex = 2;
-    s.tileSize = 48;
-    s.tileSet = tileSet;
+    s.options.gameMode = kStandardGame;
+    s.options.numColors = 8;
+    s.options.tileSizeIndex = 2;
+    s.options.tileSet = tileSet;
     resetBoard(s, 25, 20);
     GameRandom rnd;
     fillBoard(s, rnd);
@@ -32,7 +31,7 @@ void drawFullBoard(benchmark::State& state, int16_t tileSet, qreal ratio) {
     for (auto _ : state) {
         image.fill(QColor(128, 128, 255));
         QPainter p(&image);
-        drawBoard(p, s, pictures.list(2));
+        drawBoard(p, s, s.board, pictures.list(2));
         p.end();
         benchmark::DoNotOptimize(image.constBits());
     }

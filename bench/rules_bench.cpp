@@ -1,7 +1,7 @@
 // The cost of one move's logic on the largest board, and of the end test.
 #include <benchmark/benchmark.h>
 
-#include "modData.h"
+#include "board.h"
 #include "random.h"
 
 using namespace qlx;
@@ -10,9 +10,9 @@ namespace {
 
 GameState dealt(uint64_t seed, int16_t kinds = 8) {
     GameState s;
-    s.gameMode = kStandardGame;
-    s.numColors = kinds;
-    s.tileSize = 48;
+    s.options.gameMode = kStandardGame;
+    s.options.numColors = kinds;
+    s.options.tileSizeIndex = 2;
     resetBoard(s, 25, 20);
     GameRandom rnd(seed);
     fillBoard(s, rnd);
@@ -22,7 +22,7 @@ GameState dealt(uint64_t seed, int16_t kinds = 8) {
 // The first cell, from the bottom right, that belongs to a group.
 int16_t firstGroupCell(GameState s) {
     for (int16_t i = static_cast<int16_t>(s.numCells - 1); i >= 0; --i) {
-        if (s.board[i] >= 1 && s.board[i] <= 8 && isGroup(s, i)) return i;
+        if (isGroup(s, i)) return i;
     }
     return -1;
 }
@@ -47,6 +47,25 @@ void BM_MoveLogic25x20(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MoveLogic25x20);
+
+// The same move as the window makes it: one call, with the outcome it shows
+// (the cleared cells and the two boards between).
+void BM_PlayMove25x20(benchmark::State& state) {
+    std::vector<GameState> boards;
+    for (uint64_t seed = 1; seed <= 64; ++seed) boards.push_back(dealt(seed));
+    std::vector<Cell> targets;
+    for (GameState& b : boards) targets.push_back(cellOf(b, firstGroupCell(b)));
+    size_t k = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        GameState s = boards[k % boards.size()];
+        const Cell cell = targets[k % boards.size()];
+        ++k;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(playMove(s, cell).gameOver);
+    }
+}
+BENCHMARK(BM_PlayMove25x20);
 
 // The end test's worst case: a full 25 x 20 board with no group at all.
 void BM_NoMovesLeftWithoutGroups(benchmark::State& state) {

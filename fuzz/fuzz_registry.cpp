@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "Module5.h"
+#include "settings_store.h"
 #include "key_file_format.h"
 #include "registry_file.h"
 
@@ -43,11 +43,6 @@ public:
         return static_cast<bool>(out.flush());
     }
     void syncFolder(const fs::path&) override {}
-};
-
-class NoMessages final : public MessageBox {
-public:
-    void show(const std::string&) override { CHECK(false && "no message expected"); }
 };
 
 const fs::path& workFolder() {
@@ -102,13 +97,12 @@ void checkStart(std::string_view text) {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
     const auto ops = std::make_shared<QuickOps>();
-    NoMessages messages;
 
-    SavedSettings settings;
+    Options settings;
     BestScoreTable table;
     {
         FileRegistry registry(software, ops, kLimit);
-        CHECK(loadSettings(registry, messages, settings, table) == LoadOutcome::Loaded);
+        CHECK(loadSettings(registry, settings, table) == StoreOutcome::Done);
         clampToPlayable(settings);
         CHECK(isPlayable(settings));
         for (int m = 1; m <= kModes; ++m)
@@ -117,7 +111,7 @@ void checkStart(std::string_view text) {
                     for (int r = 1; r <= kEntriesPerRecord; ++r) {
                         CHECK(utf8ToLatin1(table.record(m, g, k).name(r)).size() <= kNameBufferBytes - 1);
                     }
-        saveSettings(registry, messages, settings, table);
+        CHECK(saveSettings(registry, settings, table) == StoreOutcome::Done);
     }
     // What could not be read is still there, in the file or kept beside it.
     const ParsedKeyFile parsed = parseKeyFile(text, kKey);
@@ -129,11 +123,11 @@ void checkStart(std::string_view text) {
     // The next start finds what was saved (unless values of the file's own
     // pushed the saved file past the size limit: then it is kept, unread).
     if (fs::file_size(file) > kLimit) return;
-    SavedSettings again;
+    Options again;
     BestScoreTable againTable;
     FileRegistry registry(software, ops, kLimit);
-    CHECK(loadSettings(registry, messages, again, againTable) == LoadOutcome::Loaded);
-    SavedSettings expected = settings;
+    CHECK(loadSettings(registry, again, againTable) == StoreOutcome::Done);
+    Options expected = settings;
     if (expected.fallSpeedIndex == 0) expected.fallSpeedIndex = 3;
     if (expected.fallTimeIndex == 0) expected.fallTimeIndex = 3;
     CHECK(again == expected);

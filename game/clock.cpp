@@ -10,9 +10,9 @@ std::string clockText(int32_t seconds) {
 
 bool tickClock(GameState& s) {
     // 32-bit arithmetic that wraps rather than overflowing.
-    const int32_t step = s.gameMode == kFallingTiles ? -1 : 1;
+    const int32_t step = s.options.gameMode == kFallingTiles ? -1 : 1;
     s.clockSeconds = static_cast<int32_t>(static_cast<uint32_t>(s.clockSeconds) + static_cast<uint32_t>(step));
-    return s.gameMode == kFallingTiles && s.clockSeconds <= 0;
+    return s.options.gameMode == kFallingTiles && s.clockSeconds <= 0;
 }
 
 int32_t timeLimitFor(int16_t fallTimeIndex) {

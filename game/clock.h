@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "modData.h"
+#include "board.h"
 
 namespace qlx {
 

@@ -5,12 +5,6 @@
 
 namespace qlx {
 
-namespace {
-
-bool holdsTile(const GameState& s, int16_t index) { return s.board[index] >= 1 && s.board[index] <= 8; }
-
-}  // namespace
-
 std::optional<Cell> nearestTile(const GameState& s, Cell from) {
     std::optional<Cell> best;
     int bestSteps = 0;
@@ -18,7 +12,7 @@ std::optional<Cell> nearestTile(const GameState& s, Cell from) {
     for (int r = s.numRows - 1; r >= 0; --r) {
         for (int c = s.numCols - 1; c >= 0; --c) {
             const Cell cell = *cellAt(s, c, r);
-            if (!holdsTile(s, cell.index)) continue;
+            if (!isTile(s.board[cell.index])) continue;
             const int steps = std::abs(c - from.c) + std::abs(r - from.r);
             if (!best || steps < bestSteps) {
                 best = cell;
@@ -41,29 +35,11 @@ Cell stepCursor(const GameState& s, Cell from, int16_t direction) {
 }
 
 GroupView groupAt(const GameState& s, Cell at) {
-    GroupView group;
-    if (!holdsTile(s, at.index)) return group;
-    const int16_t kind = s.board[at.index];
-    std::vector<bool> seen(static_cast<std::size_t>(s.numCells), false);
-    std::vector<int16_t> open{at.index};
-    std::vector<int16_t> found;
-    seen[static_cast<std::size_t>(at.index)] = true;
-    while (!open.empty()) {
-        const int16_t cur = open.back();
-        open.pop_back();
-        found.push_back(cur);
-        for (int d = kRight; d <= kUp; ++d) {
-            const auto nb = static_cast<int16_t>(cur + s.dirOffset[d]);
-            if (s.board[nb] == kind && !seen[static_cast<std::size_t>(nb)]) {
-                seen[static_cast<std::size_t>(nb)] = true;
-                open.push_back(nb);
-            }
-        }
-    }
-    std::sort(found.begin(), found.end());
-    for (int16_t i : found) group.cells.push_back(*cellAt(s, cellCol(s, i) - 1, cellRow(s, i) - 1));
-    if (found.size() >= 2) group.points = groupScore(static_cast<int16_t>(found.size()));
-    return group;
+    GroupView view;
+    const Group group = findGroup(s, at.index);
+    view.cells = readingOrder(s, group);
+    if (group.size >= 2) view.points = groupScore(group.size);
+    return view;
 }
 
 }  // namespace qlx

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "modData.h"
+#include "board.h"
 
 namespace qlx {
 

@@ -1,5 +1,5 @@
-// The two structures kept between runs: the saved options and the best-score
-// table. Plain C++, no Qt.
+// The best-score table kept between runs, with the options (game/options.h).
+// Plain C++, no Qt.
 #pragma once
 
 #include <array>
@@ -9,70 +9,25 @@
 #include <string>
 #include <string_view>
 
+#include "options.h"
+
 namespace qlx {
 
-// The options kept between runs, seven 16-bit fields in their stored order.
-// gridSizeIndex, fallSpeedIndex and fallTimeIndex are the live values
-// themselves; the other four are copied into the game state at start-up and
-// back before the save.
-struct SavedSettings {
-    int16_t gameMode = 0;        // 1 Standard Game, 2 Falling Tiles
-    int16_t gridSizeIndex = 0;   // 0..3: 12x10, 16x12, 20x15, 25x20
-    int16_t tileSizeIndex = 0;   // 0 small, 1 Standard, 2 Big
-    int16_t tileSet = 0;         // picture set 0..4
-    int16_t numColors = 0;       // tile kinds in play, 5..8
-    int16_t fallSpeedIndex = 0;  // falling-tiles period list index, 0..19
-    int16_t fallTimeIndex = 0;   // falling-tiles playing-time list index, 0..19
-
-    bool operator==(const SavedSettings&) const = default;
-};
-
-// One stored option: where it sits in the 14-byte SOLVINGDATA value, the
-// value it has on a first run, and the range the game writes.
-struct SettingsField {
-    std::string_view name;
-    int16_t SavedSettings::*member;
-    std::size_t offset;  // byte offset of its little-endian 16 bits
-    int16_t firstRun;
-    int16_t min;
-    int16_t max;
-
-    bool inRange(int16_t v) const { return v >= min && v <= max; }
-};
-
-// Every stored option, once. Load, save, the range check and the menus read this.
-inline constexpr std::array<SettingsField, 7> kSettingsFields{{
-    {"gameMode", &SavedSettings::gameMode, 0, 1, 1, 2},
-    {"gridSizeIndex", &SavedSettings::gridSizeIndex, 2, 0, 0, 3},
-    {"tileSizeIndex", &SavedSettings::tileSizeIndex, 4, 1, 0, 2},
-    {"tileSet", &SavedSettings::tileSet, 6, 0, 0, 4},
-    {"numColors", &SavedSettings::numColors, 8, 5, 5, 8},
-    {"fallSpeedIndex", &SavedSettings::fallSpeedIndex, 10, 3, 0, 19},
-    {"fallTimeIndex", &SavedSettings::fallTimeIndex, 12, 3, 0, 19},
-}};
-
-inline constexpr std::size_t kSettingsBytes = 2 * kSettingsFields.size();  // 14
-
-// The field of a member, e.g. settingsField(&SavedSettings::numColors).firstRun.
-constexpr const SettingsField& settingsField(int16_t SavedSettings::*member) {
-    for (const SettingsField& f : kSettingsFields) {
-        if (f.member == member) return f;
-    }
-    throw std::logic_error("not a stored option");
-}
-
-// The options of a first run.
-constexpr SavedSettings firstRunSettings() {
-    SavedSettings s;
-    for (const SettingsField& f : kSettingsFields) s.*f.member = f.firstRun;
-    return s;
-}
+// The options are stored as one 14-byte value: each option a little-endian
+// 16-bit integer, in the order of kOptionFields.
+inline constexpr std::size_t kSettingsBytes = 2 * kOptionFields.size();
 
 // Best scores.
 inline constexpr int kEntriesPerRecord = 3;
 inline constexpr int kModes = 2;       // m: 1 Standard Game, 2 Falling Tiles
 inline constexpr int kGridSizes = 4;   // g = gridSizeIndex + 1
 inline constexpr int kKindCounts = 4;  // k = numColors - 4
+// The stored table has one record for every configuration the options allow,
+// and no more: widening an option's range without the table does not build.
+static_assert(kModes == optionCount(&Options::gameMode), "one record set per game mode");
+static_assert(kGridSizes == optionCount(&Options::gridSizeIndex), "one record set per grid size");
+static_assert(kKindCounts == optionCount(&Options::numColors), "one record per number of kinds");
+static_assert(kMinKinds - 4 == 1, "k = numColors - 4 numbers the records from 1");
 
 // A configuration: the game mode, the grid size and the number of tile kinds.
 // Each has its own three best scores.
@@ -83,6 +38,9 @@ struct Configuration {
 
     bool operator==(const Configuration&) const = default;
 };
+
+// The configuration that options play.
+constexpr Configuration configurationOf(const Options& o) { return {o.gameMode, o.gridSizeIndex, o.numColors}; }
 
 // The three best scores of one configuration with their players' names, best
 // first. Entries are numbered 1..3.

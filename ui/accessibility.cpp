@@ -42,8 +42,8 @@ public:
     }
     QRect rect() const override {
         if (!isValid()) return {};
-        const int ts = board_->game()->tileSize;
-        return QRect(board_->mapToGlobal(QPoint(c_ * ts, r_ * ts)), QSize(ts, ts));
+        const QRect square = squareOf(*board_->game(), *cellAt(*board_->game(), c_, r_));
+        return QRect(board_->mapToGlobal(square.topLeft()), square.size());
     }
     QAccessible::State state() const override {
         QAccessible::State s;
@@ -101,9 +101,8 @@ public:
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint p = board()->mapFromGlobal(QPoint(x, y));
-        const int ts = board()->game() ? board()->game()->tileSize : 0;
-        if (ts <= 0 || p.x() < 0 || p.y() < 0) return nullptr;
-        return p.x() / ts < columnCount() && p.y() / ts < rowCount() ? cellAt(p.y() / ts, p.x() / ts) : nullptr;
+        const std::optional<Cell> cell = board()->game() ? cellAtPoint(*board()->game(), p.x(), p.y()) : std::nullopt;
+        return cell ? cellAt(cell->r, cell->c) : nullptr;
     }
     QAccessibleInterface* focusChild() const override {
         const std::optional<Cell>& cursor = board()->cursor();
@@ -166,8 +165,8 @@ void installAccessibility() {
 
 QString cellName(const GameState& s, Cell cell) {
     const int16_t kind = s.board[cell.index];
-    if (kind < 1 || kind > 8) return QStringLiteral("empty");
-    const QString name = QString::fromLatin1(tileKindName(s.tileSet, kind));
+    if (!isTile(kind)) return QStringLiteral("empty");
+    const QString name = QString::fromLatin1(tileKindName(s.options.tileSet, kind));
     const GroupView group = groupAt(s, cell);
     if (group.points == 0) return name + QStringLiteral(", no group");
     return QStringLiteral("%1, group of %2, %3 points").arg(name).arg(group.cells.size()).arg(group.points);

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "modData.h"
+#include "board.h"
 
 class QLabel;
 

@@ -76,9 +76,9 @@ void BoardPicture::markCursorGroup() {
     group_ = cursor_ && game_ ? groupAt(*game_, *cursor_) : GroupView{};
     outline_[0] = outline_[1] = QRegion();
     if (group_.points == 0) return;
-    const int ts = game_->tileSize;
+    const int ts = tileSize(*game_);
     QRegion area;
-    for (const Cell& c : group_.cells) area += QRect(c.c * ts, c.r * ts, ts, ts);
+    for (const Cell& c : group_.cells) area += squareOf(*game_, c);
     bands(area, ts >= 32 ? 2 : 1, ts >= 32 ? 3 : 2, outline_[0], outline_[1]);
 }
 
@@ -94,8 +94,8 @@ void BoardPicture::paintEvent(QPaintEvent*) {
 void BoardPicture::paintCursor(QPainter& p) const {
     fill(p, outline_[0], kOutlineDark);
     fill(p, outline_[1], kOutlineLight);
-    const int ts = game_->tileSize;
-    const QRect cell(cursor_->c * ts, cursor_->r * ts, ts, ts);
+    const QRect cell = squareOf(*game_, *cursor_);
+    const int ts = cell.width();
     QRegion dark, light;
     const int gap = ts / 16;
     bands(QRegion(cell.adjusted(gap, gap, -gap, -gap)), 1, ts / 16, dark, light);

@@ -5,7 +5,7 @@
 // Over the kept picture, and never into it, the paint draws the cell cursor of
 // keyboard play with the outline of the group under it and that group's
 // points. To assistive technology the board is a table of cells (see
-// board_accessible.h); the cursor cell is its focused cell.
+// accessibility.h); the cursor cell is its focused cell.
 #pragma once
 
 #include <QColor>
@@ -17,6 +17,12 @@
 #include "cursor.h"
 
 namespace qlx {
+
+// A cell's square in the board picture.
+inline QRect squareOf(const GameState& s, Cell cell) {
+    const CellRect r = cellRect(s, cell);
+    return {r.x, r.y, r.size, r.size};
+}
 
 class BoardPicture : public QWidget {
     Q_OBJECT

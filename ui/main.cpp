@@ -2,8 +2,9 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "Module8.h"
-#include "qt_help_viewer.h"
+#include "captions.h"
+#include "startup.h"
+#include "help_window.h"
 #include "qt_services.h"
 #include "registry.h"
 #include "session_end.h"
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
     qlx::QtSound sound;
     qlx::QtMovePause pause;
     qlx::QtWebLink web;
-    qlx::QtHelpViewer help;
+    qlx::HelpWindow help;
     qlx::QtScreenMetrics screen;
     qlx::GameRandom random;
     auto registry = qlx::makeUserRegistry();

@@ -1,10 +1,10 @@
-// What the program owns for its whole run: the game state, the saved
-// settings with the best scores, and the services it asks of the system.
+// What the program owns for its whole run: the game state (with the options
+// it is played by) and the best scores, and the services it asks of the system.
 #pragma once
 
 #include <string>
 
-#include "modData.h"
+#include "board.h"
 #include "random.h"
 #include "registry.h"
 #include "services.h"
@@ -12,20 +12,13 @@
 
 namespace qlx {
 
-// The application title: window captions, message boxes, the settings key.
-inline constexpr const char* kAppTitle = "Quellix";
-
 struct Program {
     GameState game;
-    SavedSettings savedSettings;
     BestScoreTable bestScores;
 };
 
-// The configuration in play: the live mode and number of kinds, and the grid
-// size, whose index lives in the saved settings.
-inline Configuration currentConfiguration(const Program& p) {
-    return {p.game.gameMode, p.savedSettings.gridSizeIndex, p.game.numColors};
-}
+// The configuration in play: its best scores are shown and entered.
+inline Configuration currentConfiguration(const Program& p) { return configurationOf(p.game.options); }
 
 struct Services {
     MessageBox& messages;

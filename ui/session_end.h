@@ -9,7 +9,6 @@
 #include <QTimer>
 
 class QSessionManager;
-class QSocketNotifier;
 class QWidget;
 
 namespace qlx {
@@ -20,7 +19,6 @@ public:
     // Watches SIGTERM, SIGHUP and SIGINT and the session manager for the
     // lifetime of this object, on behalf of the main window.
     explicit SessionEnd(QWidget* mainWindow, QObject* parent = nullptr);
-    ~SessionEnd() override;
 
     // Ends the session, once however often it is asked: closes the modal
     // windows that are open, one by one as they come (a dialog closed so
@@ -35,11 +33,9 @@ public:
     void commitData(QSessionManager& manager);
 
 private:
-    void signalled();
     void step();
 
     QPointer<QWidget> window_;
-    QSocketNotifier* notifier_ = nullptr;
     QTimer steps_;
     bool ending_ = false;
 };

@@ -37,7 +37,7 @@ private:
     mutable std::map<std::pair<int, int>, QImage> cache_;  // (n, ratio * 100)
 };
 
-// ImageList1(0..2): the lists for "small", "Standard" and "Big".
+// tilePictures(0..2): the lists for "small", "Standard" and "Big".
 class TilePictures {
 public:
     explicit TilePictures(QString resourceDir = QStringLiteral(":/tiles"));

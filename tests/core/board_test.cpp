@@ -4,7 +4,7 @@
 #include <array>
 
 #include "text_board.h"
-#include "modData.h"
+#include "board.h"
 #include "random.h"
 
 using namespace qlx;
@@ -13,9 +13,9 @@ namespace {
 
 GameState freshState(int16_t mode, int16_t numColors = 5) {
     GameState s;
-    s.gameMode = mode;
-    s.numColors = numColors;
-    s.tileSize = 32;
+    s.options.gameMode = mode;
+    s.options.numColors = numColors;
+    s.options.tileSizeIndex = 1;
     return s;
 }
 
@@ -27,8 +27,9 @@ TEST(ResetBoard, FramesThePlayingAreaAndLeavesTheTopRowsEmptyInFallingTiles) {
     for (int16_t mode : {kStandardGame, kFallingTiles}) {
         for (int g = 1; g <= 4; ++g) {
             GameState s = freshState(mode);
-            resetBoard(s, gridCols[g], gridRows[g]);
-            ASSERT_EQ(s.numCells, (gridCols[g] + 2) * (gridRows[g] + 2));
+            const GridSize grid = kGrids[g - 1];
+            resetBoard(s, grid.cols, grid.rows);
+            ASSERT_EQ(s.numCells, (grid.cols + 2) * (grid.rows + 2));
             ASSERT_LT(s.numCells, kBoardCapacity);
             for (int16_t i = 0; i < s.numCells; ++i) {
                 const int16_t x = cellCol(s, i), y = cellRow(s, i);

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "clock.h"
-#include "modData.h"
+#include "board.h"
 #include "text_board.h"
 
 using namespace qlx;
@@ -52,10 +52,10 @@ TEST(Clock, TextHasMinutesAndTwoDigitSeconds) {
 }
 
 TEST(Clock, CountsUpInAStandardGameAndDownToATimeOutInFallingTiles) {
-    GameState s{.gameMode = kStandardGame, .clockSeconds = INT32_MAX - 1};
+    GameState s{.options = {.gameMode = kStandardGame}, .clockSeconds = INT32_MAX - 1};
     EXPECT_FALSE(tickClock(s) || tickClock(s));  // wraps rather than overflowing, and never times out
     EXPECT_EQ(s.clockSeconds, INT32_MIN);
-    s = {.gameMode = kFallingTiles, .clockSeconds = 2};
+    s = {.options = {.gameMode = kFallingTiles}, .clockSeconds = 2};
     EXPECT_FALSE(tickClock(s));
     EXPECT_TRUE(tickClock(s) && s.clockSeconds == 0);
 }

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "text_board.h"
-#include "modData.h"
+#include "board.h"
 #include "random.h"
 #include "reference_rules.h"
 
@@ -20,15 +20,20 @@ TEST(GroupSearch, FindsTheWholeGroupThroughEdgesOnly) {
         {{"44444", "23334", "44444", "4...."}, 5, 1, 12},  // a snake that turns back on itself
     };
     for (const auto& [picture, x, y, size] : cases) {
-        GameState s = boardFromPicture(picture);
+        const GameState s = boardFromPicture(picture);
         EXPECT_EQ(isGroup(s, cellIndex(s, x, y)), size >= 2) << picture[0];
-        EXPECT_EQ(removeGroup(s), size) << picture[0];
-        for (int16_t i = 0; i < s.numCells; ++i) EXPECT_TRUE(isInside(s, i) || s.markBoard[i] == kBorder) << i;
+        const Group group = findGroup(s, cellIndex(s, x, y));
+        ASSERT_EQ(group.size, size) << picture[0];
+        for (int16_t k = 0; k < group.size; ++k) {
+            EXPECT_TRUE(isInside(s, group.cells[k]) && s.board[group.cells[k]] == s.board[cellIndex(s, x, y)]);
+        }
     }
-    GameState s = boardFromPicture({"1112", "2312", "1111"});
-    isGroup(s, cellIndex(s, 1, 1));
-    removeGroup(s);
-    EXPECT_EQ(pictureOf(s), (Rows{"...2", "23.2", "...."}));
+    const GameState s = boardFromPicture({"1112", "2312", "1111"});
+    EXPECT_EQ(readingOrder(s, findGroup(s, cellIndex(s, 2, 3))),
+              (std::vector<Cell>{cellOf(s, cellIndex(s, 1, 1)), cellOf(s, cellIndex(s, 2, 1)), cellOf(s, cellIndex(s, 3, 1)),
+                                 cellOf(s, cellIndex(s, 3, 2)), cellOf(s, cellIndex(s, 1, 3)), cellOf(s, cellIndex(s, 2, 3)),
+                                 cellOf(s, cellIndex(s, 3, 3)), cellOf(s, cellIndex(s, 4, 3))}));
+    EXPECT_EQ(findGroup(s, cellIndex(s, 0, 0)).size, 0);  // the frame holds no tile
 }
 
 TEST(GroupScore, IsTheTriangularNumber) {
@@ -53,6 +58,39 @@ TEST(ClearGroup, EmptiesTheGroupAndAddsItsPointsWithoutMovingTiles) {
     EXPECT_EQ(s.score, INT32_MIN + 2);
 }
 
+TEST(Move, ReturnsTheGapTheFallenBoardAndTheSettledOne) {
+    GameState s = boardFromPicture({"1...", "12..", "2233", "1455"});
+    const auto boardOf = [&](const Cells& cells) {
+        GameState view = s;
+        view.board = cells;
+        return pictureOf(view);
+    };
+    const MoveOutcome move = playMove(s, *cellAt(s, 1, 2));  // the 2 above two 2s
+    EXPECT_EQ(move.result, MoveOutcome::Result::Cleared);
+    EXPECT_EQ(move.cleared, (std::vector<Cell>{*cellAt(s, 1, 1), *cellAt(s, 0, 2), *cellAt(s, 1, 2)}));
+    EXPECT_EQ(move.points, 6);
+    EXPECT_EQ(s.score, 6);
+    EXPECT_EQ(boardOf(move.gap), (Rows{"1...", "1...", "..33", "1455"}));
+    EXPECT_EQ(boardOf(move.fallen), (Rows{"....", "1...", "1.33", "1455"}));
+    EXPECT_EQ(pictureOf(s), (Rows{"....", "...1", ".133", "1455"}));
+    EXPECT_FALSE(move.gameOver);
+
+    // The 3s, the 5s, the last pair of 1s, then a lone 4: the end is asked after a lone tile too.
+    for (const auto& [c, r, result, over] : {std::tuple{3, 2, MoveOutcome::Result::Cleared, false},
+                                              std::tuple{3, 3, MoveOutcome::Result::Cleared, false},
+                                              std::tuple{3, 3, MoveOutcome::Result::Cleared, true},
+                                              std::tuple{3, 3, MoveOutcome::Result::LoneTile, true}}) {
+        const MoveOutcome m = playMove(s, *cellAt(s, c, r));
+        EXPECT_EQ(m.result, result) << c << "," << r;
+        EXPECT_EQ(m.gameOver, over) << c << "," << r;
+    }
+    const GameState before = s;
+    const MoveOutcome nothing = playMove(s, *cellAt(s, 0, 0));
+    EXPECT_EQ(nothing.result, MoveOutcome::Result::NoTile);
+    EXPECT_FALSE(nothing.gameOver);  // an empty cell does not ask for the end
+    EXPECT_EQ(s.board, before.board);
+}
+
 TEST(Settle, SlideExampleStacksTallerColumnsOntoTheirRightNeighbours) {
     // Bottom row A B C, D over A, E over C, F over D; everything already dropped.
     GameState s = boardFromPicture({"6..", "4.5", "123"});
@@ -62,8 +100,9 @@ TEST(Settle, SlideExampleStacksTallerColumnsOntoTheirRightNeighbours) {
 
 TEST(TileAtPixel, FirstPixelOfATileCountsToItsUpperLeftNeighbour) {
     GameState s = boardFromPicture({"123", "456"});
-    for (int16_t size : {16, 32, 48}) {
-        s.tileSize = size;
+    for (int16_t index = 0; index < 3; ++index) {
+        s.options.tileSizeIndex = index;
+        const int16_t size = tilePixels(index);
         const double t = size;
         // pixel -> column and row from 0
         const std::array<std::tuple<double, double, int, int>, 7> table{{
@@ -106,8 +145,8 @@ namespace {
 // random mix of kinds, the way a game leaves it.
 GameState randomBoard(GameRandom& rnd, int16_t cols, int16_t rows, int16_t kinds) {
     GameState s;
-    s.gameMode = kStandardGame;
-    s.numColors = kinds;
+    s.options.gameMode = kStandardGame;
+    s.options.numColors = kinds;
     resetBoard(s, cols, rows);
     fillBoard(s, rnd);
     const double holes = rnd.next() * 0.7;
@@ -126,7 +165,7 @@ TEST(Property, SettleAndEndTestAgreeWithTheirStepwiseFormsOnRandomBoards) {
         for (int16_t kinds = 5; kinds <= 8; ++kinds) {
             for (int k = 0; k < 250; ++k) {
                 SCOPED_TRACE(testing::Message() << "grid " << g << ", " << kinds << " kinds, board " << k);
-                GameState s = randomBoard(rnd, gridCols[g], gridRows[g], kinds);
+                GameState s = randomBoard(rnd, kGrids[g - 1].cols, kGrids[g - 1].rows, kinds);
                 GameState ref = s;
                 for (int16_t direction : {kDown, kRight}) {
                     settleTiles(s, direction);

@@ -2,8 +2,8 @@
 // ("Clear Data" and the falling title are read through the scores dialog).
 #include <gtest/gtest.h>
 
-#include "Module5.h"
-#include "Module6.h"
+#include "settings_store.h"
+#include "best_scores.h"
 
 namespace qlx::test {
 
@@ -53,10 +53,6 @@ TEST(Latin1, NamesKeepEveryLatin1CharacterAndStoreOthersAsQuestionMarks) {
         {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "???"},  // an overlong '/', a surrogate
     };
     for (const auto& [utf8, latin1] : cases) EXPECT_EQ(utf8ToLatin1(utf8), latin1) << utf8;
-}
-
-TEST(ScoreTexts, TheScoresTitleNamesModeGridAndKinds) {
-    EXPECT_EQ(statsTitle({1, 1, 6}), "Blokkar - Standard Game\r\nSize (16 x 12)   Tiles (6)");
 }
 
 }  // namespace qlx::test

@@ -7,8 +7,7 @@
 
 #include <filesystem>
 
-#include "Module5.h"
-#include "doubles.h"
+#include "settings_store.h"
 #include "key_file_format.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -59,13 +58,13 @@ protected:
     std::filesystem::path root_, software_;  // this test's temporary folder, the configuration folder inside it
 #endif
     // A fresh key and a new run, for the next row of a table.
-    void startOver() { TearDown(), SetUp(), messages.shown.clear(); }
+    void startOver() { TearDown(), SetUp(); }
 
     // The registry of the running program: one for a run, from the load to
     // the save, as the program holds it.
     Registry& registry() { return running_ ? *running_ : *(running_ = makeRegistry()); }
-    LoadOutcome load(SavedSettings& s, BestScoreTable& t) { return loadSettings(registry(), messages, s, t); }
-    void save(const SavedSettings& s, const BestScoreTable& t) { saveSettings(registry(), messages, s, t); }
+    StoreOutcome load(Options& s, BestScoreTable& t) { return loadSettings(registry(), s, t); }
+    StoreOutcome save(const Options& s, const BestScoreTable& t) { return saveSettings(registry(), s, t); }
 
     // Opens the key in that registry, making it when missing.
     RegKey openKey() {
@@ -89,7 +88,6 @@ protected:
         return RegValue{std::string(name), r.type, {buffer.begin(), buffer.begin() + r.size}};
     }
 
-    RecordingMessages messages;
     std::unique_ptr<Registry> running_;
 };
 

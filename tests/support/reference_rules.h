@@ -2,7 +2,7 @@
 // faster procedures that must give exactly the same boards; tests compare them.
 #pragma once
 
-#include "modData.h"
+#include "board.h"
 
 namespace qlx::test {
 
@@ -15,7 +15,7 @@ inline void settleTilesStepwise(GameState& s, int16_t direction) {
         for (int i = s.numCells - 1; i >= 0; --i) {
             const int16_t t = s.board[i];
             const int j = i + s.dirOffset[direction];
-            if (t >= 0 && t <= 8 && s.board[j] == kEmpty) {
+            if (isInside(s, static_cast<int16_t>(i)) && t != kEmpty && s.board[j] == kEmpty) {
                 s.board[j] = t;
                 s.board[i] = kEmpty;
                 moved = true;
@@ -25,9 +25,9 @@ inline void settleTilesStepwise(GameState& s, int16_t direction) {
 }
 
 // A full group search from every tile until one finds a group.
-inline bool noMovesLeftBySearch(GameState& s) {
+inline bool noMovesLeftBySearch(const GameState& s) {
     for (int16_t i = 0; i < s.numCells; ++i) {
-        if (s.board[i] >= 0 && s.board[i] <= 8 && isGroup(s, i)) return false;
+        if (findGroup(s, i).size >= 2) return false;
     }
     return true;
 }

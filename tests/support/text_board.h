@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "modData.h"
+#include "board.h"
 #include "random.h"
 
 namespace qlx::test {
@@ -35,10 +35,9 @@ inline void placePicture(GameState& s, const Rows& rows) {
 // A Standard Game board exactly the size of the picture, 32-pixel tiles.
 inline GameState boardFromPicture(const Rows& rows, int16_t numColors = 5) {
     GameState s;
-    s.gameMode = kStandardGame;
-    s.numColors = numColors;
-    s.tileSize = 32;
-    s.tileSizeIndex = 1;
+    s.options.gameMode = kStandardGame;
+    s.options.numColors = numColors;
+    s.options.tileSizeIndex = 1;
     resetBoard(s, static_cast<int16_t>(rows.at(0).size()), static_cast<int16_t>(rows.size()));
     placePicture(s, rows);
     return s;

@@ -11,12 +11,12 @@
 #include <deque>
 #include <functional>
 
-#include "Module8.h"
+#include "startup.h"
 #include "board_picture.h"
-#include "diagUN.h"
-#include "diagWow.h"
+#include "name_dialog.h"
+#include "game_over_dialog.h"
 #include "doubles.h"
-#include "frmStats.h"
+#include "scores_dialog.h"
 #include "program.h"
 #include "text_board.h"
 
@@ -62,46 +62,46 @@ private:
 
 // Common answers.
 inline DialogAnswers::Answer playAgain() {
-    return [](QDialog* d) { static_cast<diagWow*>(d)->OKButton()->click(); };
+    return [](QDialog* d) { static_cast<GameOverDialog*>(d)->playAgainButton()->click(); };
 }
 inline DialogAnswers::Answer cancelWow(QString* info = nullptr) {
     return [info](QDialog* d) {
-        auto* wow = static_cast<diagWow*>(d);
-        if (info) *info = wow->lblInfo()->text();
-        wow->CancelButton()->click();
+        auto* wow = static_cast<GameOverDialog*>(d);
+        if (info) *info = wow->infoLabel()->text();
+        wow->cancelButton()->click();
     };
 }
 inline DialogAnswers::Answer enterName(QString name) {
     return [name](QDialog* d) {
-        auto* un = static_cast<diagUN*>(d);
-        un->txtName()->setText(name);
-        un->OKButton()->click();
+        auto* un = static_cast<NameDialog*>(d);
+        un->nameEdit()->setText(name);
+        un->okButton()->click();
     };
 }
 // The scores dialog's rows, as "name=score".
-inline std::vector<QString> statsRows(const frmStats* st) {
+inline std::vector<QString> statsRows(const ScoresDialog* st) {
     std::vector<QString> rows;
-    for (int i = 0; i < 3; ++i) rows.push_back(st->lblUsrName()[i]->text() + "=" + st->lblSec()[i]->text());
+    for (int i = 0; i < 3; ++i) rows.push_back(st->nameLabels()[i]->text() + "=" + st->scoreLabels()[i]->text());
     return rows;
 }
 inline DialogAnswers::Answer closeStats(std::vector<QString>* rows = nullptr) {
     return [rows](QDialog* d) {
-        auto* st = static_cast<frmStats*>(d);
+        auto* st = static_cast<ScoresDialog*>(d);
         if (rows) *rows = statsRows(st);
-        st->OKButton()->click();
+        st->okButton()->click();
     };
 }
 
 // The ticked item of each option group: grid size, tile size, kinds, tile set
 // (-1 where none is ticked, -2 where several are).
-inline std::array<int, 4> ticks(const frmQLX& w) {
+inline std::array<int, 4> ticks(const MainWindow& w) {
     const auto ticked = [](const auto& group) {
         int found = -1;
         for (std::size_t i = 0; i < group.size(); ++i)
             if (group[i]->isChecked()) found = found == -1 ? static_cast<int>(i) : -2;
         return found;
     };
-    return {ticked(w.MNU_GS()), ticked(w.MNU_SIZ()), ticked(w.MNU_NC()), ticked(w.MNU_TN())};
+    return {ticked(w.gridSizeActions()), ticked(w.tileSizeActions()), ticked(w.kindCountActions()), ticked(w.tileSetActions())};
 }
 
 struct RunningProgram {
@@ -114,7 +114,7 @@ struct RunningProgram {
     GameRandom random;
     Services services{messages, sound, pause, web, help, screen, random, nullptr, "/opt/quellix"};
     Program program;
-    std::unique_ptr<frmQLX> window;
+    std::unique_ptr<MainWindow> window;
 
     explicit RunningProgram(Registry* registry = nullptr) {
         services.registry = registry;
@@ -125,8 +125,8 @@ struct RunningProgram {
 
     // A mouse press on the centre of a playing cell (column and row counted from 1).
     void click(int x, int y) {
-        const int ts = program.game.tileSize;
-        QTest::mouseClick(window->pbGrid(), Qt::LeftButton, {}, QPoint((x - 1) * ts + ts / 2, (y - 1) * ts + ts / 2));
+        const int ts = tileSize(program.game);
+        QTest::mouseClick(window->board(), Qt::LeftButton, {}, QPoint((x - 1) * ts + ts / 2, (y - 1) * ts + ts / 2));
     }
     // Puts a picture of tiles into the bottom-right corner of the board (see text_board.h).
     void setBoard(const Rows& rows) { placePicture(program.game, rows); }

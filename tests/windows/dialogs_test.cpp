@@ -9,13 +9,13 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "diagUN.h"
-#include "diagWow.h"
+#include "name_dialog.h"
+#include "game_over_dialog.h"
 #include "doubles.h"
-#include "frmAbt.h"
-#include "frmFTOp.h"
-#include "frmStats.h"
-#include "qt_help_viewer.h"
+#include "about_dialog.h"
+#include "falling_options_dialog.h"
+#include "scores_dialog.h"
+#include "help_window.h"
 #include "qt_services.h"
 
 using namespace qlx;
@@ -43,21 +43,21 @@ void DialogsTest::optionsOpenOnTheStoredChoicesAndOnlyOkReadsTheChosenItems() {
     // Each box is set to `pick`, then given the typed text, ending with Enter (which presses no button):
     // text that names an item once trimmed selects it, other text leaves the selection as it was. A
     // stored index outside the lists opens on the first-run choice.
-    const struct { int16_t speed, time; QString shown; int pick; QString typed[2]; std::function<void(frmFTOp&)> close;
+    const struct { int16_t speed, time; QString shown; int pick; QString typed[2]; std::function<void(FallingOptionsDialog&)> close;
                    bool ok; int16_t wantSpeed, wantTime; } cases[] = {
-        {3, 3, "5 3:30", 10, {"9", "4:00"}, [](frmFTOp& o) { o.Command2()->click(); }, false, 3, 3},
-        {19, 19, "21 11:30", 10, {}, [](frmFTOp& o) { press(o, Qt::Key_Escape); }, false, 19, 19},
-        {20, -1, "5 3:30", 10, {}, [](frmFTOp& o) { o.close(); }, false, 20, -1},
-        {3, 3, "5 3:30", -1, {" 7 ", "11:30 "}, [](frmFTOp& o) { o.Command1()->click(); }, true, 5, 19},
-        {3, 3, "5 3:30", 10, {"22", "1"}, [](frmFTOp& o) { o.Command1()->click(); }, true, 10, 10},
+        {3, 3, "5 3:30", 10, {"9", "4:00"}, [](FallingOptionsDialog& o) { o.cancelButton()->click(); }, false, 3, 3},
+        {19, 19, "21 11:30", 10, {}, [](FallingOptionsDialog& o) { press(o, Qt::Key_Escape); }, false, 19, 19},
+        {20, -1, "5 3:30", 10, {}, [](FallingOptionsDialog& o) { o.close(); }, false, 20, -1},
+        {3, 3, "5 3:30", -1, {" 7 ", "11:30 "}, [](FallingOptionsDialog& o) { o.okButton()->click(); }, true, 5, 19},
+        {3, 3, "5 3:30", 10, {"22", "1"}, [](FallingOptionsDialog& o) { o.okButton()->click(); }, true, 10, 10},
     };
     for (const auto& c : cases) {
-        frmFTOp d(screen);
+        FallingOptionsDialog d(screen);
         d.speedIndex = c.speed;
         d.timeIndex = c.time;
         d.show();
-        QCOMPARE(d.cmbSpeed()->currentText() + " " + d.cmbTime()->currentText(), c.shown);
-        for (auto [box, typed] : {std::pair{d.cmbSpeed(), c.typed[0]}, {d.cmbTime(), c.typed[1]}}) {
+        QCOMPARE(d.speedBox()->currentText() + " " + d.timeBox()->currentText(), c.shown);
+        for (auto [box, typed] : {std::pair{d.speedBox(), c.typed[0]}, {d.timeBox(), c.typed[1]}}) {
             if (c.pick >= 0) box->setCurrentIndex(c.pick);
             if (typed.isNull()) continue;
             box->setEditText(typed);
@@ -69,17 +69,17 @@ void DialogsTest::optionsOpenOnTheStoredChoicesAndOnlyOkReadsTheChosenItems() {
         QCOMPARE(d.speedIndex, c.wantSpeed);
         QCOMPARE(d.timeIndex, c.wantTime);
         // Once the typing has ended, each box shows the item that "Ok" reads.
-        for (QComboBox* b : {d.cmbSpeed(), d.cmbTime()}) QCOMPARE(b->currentText(), b->itemText(b->currentIndex()));
+        for (QComboBox* b : {d.speedBox(), d.timeBox()}) QCOMPARE(b->currentText(), b->itemText(b->currentIndex()));
     }
 }
 
 void DialogsTest::escPressesCancelOnlyWhereThereIsOneAndEnterTheDefault() {
     Program program;
-    program.game = {.gameMode = 1, .numColors = 5};
-    frmStats stats(program, screen);
-    diagUN name(1, screen);
-    frmAbt about(QStringLiteral("https://a.example/"), [] {}, screen);
-    diagWow wow(10, screen);
+    program.game = {.options = {.gameMode = 1, .numColors = 5}};
+    ScoresDialog stats(program, screen);
+    NameDialog name(1, screen);
+    AboutDialog about(QStringLiteral("https://a.example/"), [] {}, screen);
+    GameOverDialog wow(10, screen);
     for (QDialog* d : std::initializer_list<QDialog*>{&stats, &name, &about, &wow}) {
         d->show();
         QVERIFY(QTest::qWaitForWindowActive(d));  // keys go to the focused control, as they would
@@ -89,7 +89,7 @@ void DialogsTest::escPressesCancelOnlyWhereThereIsOneAndEnterTheDefault() {
     QVERIFY(!wow.playAgain());
     press(stats, Qt::Key_Return);  // neither button is the default
     QVERIFY(stats.isVisible());
-    name.txtName()->setText(QStringLiteral("Dee"));
+    name.nameEdit()->setText(QStringLiteral("Dee"));
     press(name, Qt::Key_Return);  // OK is the default
     QCOMPARE(name.userName(), std::string("Dee"));
 }
@@ -98,16 +98,16 @@ void DialogsTest::aboutShowsTheProgramsNameAndVersionAndItsLinkLeavesItOpen() {
     int opened = 0;
     QCoreApplication::setApplicationName(QStringLiteral("Other"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.5.1"));
-    frmAbt d(QStringLiteral("https://www.orlenda.example/"), [&] { ++opened; }, screen);
-    QCOMPARE(d.lblTitle()->text(), QStringLiteral("Other 2.5"));
-    QCOMPARE(d.lblWeb()->text(), QStringLiteral("www.orlenda.example/"));
+    AboutDialog d(QStringLiteral("https://www.orlenda.example/"), [&] { ++opened; }, screen);
+    QCOMPARE(d.titleLabel()->text(), QStringLiteral("Other 2.5"));
+    QCOMPARE(d.webLabel()->text(), QStringLiteral("www.orlenda.example/"));
     d.show();
-    QTest::mouseClick(d.lblWeb(), Qt::LeftButton);
+    QTest::mouseClick(d.webLabel(), Qt::LeftButton);
     QVERIFY(opened == 1 && d.isVisible());
 }
 
 void DialogsTest::helpOpensAtTheContentsComesForwardAndReportsABadFileInItsPage() {
-    QtHelpViewer help;
+    HelpWindow help;
     help.showContents(QLX_HELP_FILE);
     const QPointer<QWidget> window = help.window();
     QVERIFY(window && window->isVisible() && !window->isModal());

@@ -18,11 +18,11 @@ namespace {
 // A small board in the bottom-right corner: a group of three 2s, pairs of 3s and 5s, lone tiles.
 const Rows kCorner{"1...", "12..", "2233", "1455"};
 
-void press(RunningProgram& p, Qt::Key key) { QTest::keyClick(p.window->pbGrid(), key); }
+void press(RunningProgram& p, Qt::Key key) { QTest::keyClick(p.window->board(), key); }
 
 // Moves the cursor of p, already shown, to the cell (c, r) with arrow keys.
 void walkTo(RunningProgram& p, int c, int r) {
-    const auto& cursor = p.window->pbGrid()->cursor();
+    const auto& cursor = p.window->board()->cursor();
     while (cursor->c != c) press(p, cursor->c < c ? Qt::Key_Right : Qt::Key_Left);
     while (cursor->r != r) press(p, cursor->r < r ? Qt::Key_Down : Qt::Key_Up);
 }
@@ -68,19 +68,19 @@ void KeyboardTest::aWholeGameByKeysScoresAsTheSameCellsPressedWithTheMouseAndThe
         QCOMPARE(pictureOf(keys.game()), pictureOf(mouse.game()));
     }
     QCOMPARE(keys.pause.pauses, mouse.pause.pauses);
-    const Cell last = *keys.window->pbGrid()->cursor();
+    const Cell last = *keys.window->board()->cursor();
     for (Qt::Key k : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space}) press(keys, k);
-    QCOMPARE(*keys.window->pbGrid()->cursor(), last);
+    QCOMPARE(*keys.window->board()->cursor(), last);
     QCOMPARE(answers.titles.size(), size_t(6));  // each game ended once
 }
 
 void KeyboardTest::theCursorStopsAtTheEdgesFollowsTheSettleIsPaintedOverThePictureAndHoldsWhilePaused() {
     RunningProgram p;
-    frmQLX& w = *p.window;
-    BoardPicture* board = w.pbGrid();
+    MainWindow& w = *p.window;
+    BoardPicture* board = w.board();
     const auto& cursor = board->cursor();
     p.setBoard(kCorner);
-    w.MNU_TN_Click(0);  // draws the board anew
+    w.tileSetChosen(0);  // draws the board anew
     const QImage kept = board->image(), plain = board->grab().toImage();
     press(p, Qt::Key_Space);  // no cursor yet: nothing is played
     QVERIFY(!cursor && p.game().score == 0);
@@ -93,7 +93,7 @@ void KeyboardTest::theCursorStopsAtTheEdgesFollowsTheSettleIsPaintedOverThePictu
     walkTo(p, 9, 8);
     QCOMPARE(board->cursorGroup().points, 6);
     QCOMPARE(board->image(), kept);
-    w.MNU_TN_Click(0);
+    w.tileSetChosen(0);
     QCOMPARE(board->image(), kept);
     QVERIFY(board->grab().toImage() != plain);
     // Playing the top 2 empties its cell: the cursor goes to the nearest tile, the 1 fallen below it.
@@ -102,11 +102,11 @@ void KeyboardTest::theCursorStopsAtTheEdgesFollowsTheSettleIsPaintedOverThePictu
     QCOMPARE(p.game().score, 6);
     QCOMPARE(*cursor, *cellAt(p.game(), 9, 8));
     press(p, Qt::Key_Escape);  // Esc still pauses; then the keys do nothing
-    QVERIFY(w.cmdPuase()->isVisibleTo(&w) && (w.windowState() & Qt::WindowMinimized));
+    QVERIFY(w.resumeButton()->isVisibleTo(&w) && (w.windowState() & Qt::WindowMinimized));
     for (Qt::Key k : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Space}) QTest::keyClick(&w, k);
     QCOMPARE(*cursor, *cellAt(p.game(), 9, 8));
-    w.cmdPuase()->setFocus();
-    w.cmdPuase()->click();
+    w.resumeButton()->setFocus();
+    w.resumeButton()->click();
     QCOMPARE(w.focusWidget(), board);  // the keys' focus, and a screen reader's, back on the board
     p.click(1, 1);  // a mouse press on the board hides it
     QVERIFY(!cursor);
@@ -115,7 +115,7 @@ void KeyboardTest::theCursorStopsAtTheEdgesFollowsTheSettleIsPaintedOverThePictu
 void KeyboardTest::theBoardIsATableOfNamedCellsWhoseFocusFollowsTheCursor() {
     RunningProgram p;
     p.setBoard(kCorner);
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(p.window->pbGrid());
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(p.window->board());
     QCOMPARE(table->role(), QAccessible::Table);
     QCOMPARE(QSize(table->tableInterface()->columnCount(), table->tableInterface()->rowCount()), QSize(12, 10));
     QAccessibleInterface* cell = table->tableInterface()->cellAt(8, 9);
@@ -123,13 +123,13 @@ void KeyboardTest::theBoardIsATableOfNamedCellsWhoseFocusFollowsTheCursor() {
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("dark red bricks, group of 3, 6 points"));
     QCOMPARE(table->child(9 * 12 + 9)->text(QAccessible::Name), QStringLiteral("pink marble, no group"));
     QCOMPARE(table->child(0)->text(QAccessible::Name), QStringLiteral("empty"));
-    p.window->MNU_TN_Click(3);  // the names follow the tile set
+    p.window->tileSetChosen(3);  // the names follow the tile set
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("crab, group of 3, 6 points"));
 #ifdef QLX_QPA_ACCESSIBILITY
     // The cursor cell is the focused cell: each step raises a focus and a name-change event.
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler(record);
-    scoreLabel = p.window->lblAScore();
+    scoreLabel = p.window->scoreLabel();
     press(p, Qt::Key_Left);
     press(p, Qt::Key_Left);  // onto the 5 at column 10 of the bottom row
     const int index = 9 * 12 + 10;
@@ -142,17 +142,17 @@ void KeyboardTest::theBoardIsATableOfNamedCellsWhoseFocusFollowsTheCursor() {
     press(p, Qt::Key_Space);
     QCOMPARE(events.front(), (Event{QAccessible::NameChanged, -2}));
     QCOMPARE(events.back(), (Event{QAccessible::NameChanged, index}));
-    QCOMPARE(accessibleName(p.window->lblAScore()), QStringLiteral("Score 3"));
+    QCOMPARE(accessibleName(p.window->scoreLabel()), QStringLiteral("Score 3"));
     QCOMPARE(table->focusChild()->text(QAccessible::Name), QStringLiteral("donkey, group of 2, 3 points"));
     QAccessible::installUpdateHandler(nullptr);
 #endif
     // The statistics say what they count.
-    QCOMPARE(accessibleName(p.window->lblTotScore()), QStringLiteral("Best score 0"));
-    p.window->MNU_FB_Click();
-    p.window->timerSeconds_Timer();
-    QCOMPARE(accessibleName(p.window->lblTime()), "Time remaining " + p.window->lblTime()->text());
+    QCOMPARE(accessibleName(p.window->bestScoreLabel()), QStringLiteral("Best score 0"));
+    p.window->fallingTilesChosen();
+    p.window->clockTick();
+    QCOMPARE(accessibleName(p.window->timeLabel()), "Time remaining " + p.window->timeLabel()->text());
     // A new grid size: a new table, whose cells are new too.
-    p.window->MNU_GS_Click(3);
+    p.window->gridSizeChosen(3);
     QCOMPARE(table->childCount(), 500);
     QCOMPARE(table->child(8 * 12 + 9)->tableCellInterface()->rowIndex(), 4);
 #ifndef QLX_QPA_ACCESSIBILITY

@@ -6,9 +6,9 @@
 #include <QGroupBox>
 #include <QtTest>
 
-#include "Module8.h"
-#include "frmAbt.h"
-#include "frmFTOp.h"
+#include "startup.h"
+#include "about_dialog.h"
+#include "falling_options_dialog.h"
 #include "window_fixture.h"
 
 using namespace qlx;
@@ -42,22 +42,22 @@ private slots:
 
 void MainWindowTest::startUpShowsAFirstRunStandardGame() {
     RunningProgram p;
-    frmQLX& w = *p.window;
+    MainWindow& w = *p.window;
     QCOMPARE(w.windowTitle(), QStringLiteral("Quellix -  Standard Game(10x12) 5 Tiles"));
-    QCOMPARE(texts({w.lblAScore(), w.lblTotScore(), w.lblTime(), w.lblTimeCap()}), (QStringList{"0", "0", "", "Time"}));
+    QCOMPARE(texts({w.scoreLabel(), w.bestScoreLabel(), w.timeLabel(), w.timeCaption()}), (QStringList{"0", "0", "", "Time"}));
     QCOMPARE(ticks(w), (std::array<int, 4>{0, 1, 0, 0}));
     // 12 x 10 Standard tiles: board 384 x 320, window 7360 x 5800 twips, panel at 399, 15.
     QCOMPARE(w.frameGeometry(), QRect(0, 0, 491, 387));
-    QCOMPARE(w.pbGrid()->geometry(), QRect(0, 0, 384, 320));
-    QCOMPARE(w.frameStats()->pos(), QPoint(399, 15));
-    QVERIFY(w.cmdPuase()->isHidden() && w.timerSeconds().running());
-    QCOMPARE(w.timerTileSpeed().interval(), 5000);
+    QCOMPARE(w.board()->geometry(), QRect(0, 0, 384, 320));
+    QCOMPARE(w.statsFrame()->pos(), QPoint(399, 15));
+    QVERIFY(w.resumeButton()->isHidden() && w.clockTimer().running());
+    QCOMPARE(w.fallingTimer().interval(), 5000);
     QCOMPARE(p.sound.played, std::vector<std::string>{"/opt/quellix/snd/OPENING.WAV"});
-    const QImage& img = w.pbGrid()->image();
+    const QImage& img = w.board()->image();
     QVERIFY(img.pixelColor(img.width() - 2, img.height() - 2) != BoardPicture::backgroundColor());
     // The grid sizes' captions are written at start-up, columns first.
     QStringList sizes;
-    for (QAction* a : w.MNU_GS()) sizes << a->text();
+    for (QAction* a : w.gridSizeActions()) sizes << a->text();
     QCOMPARE(sizes, (QStringList{"12 x 10", "16 x 12", "20 x 15", "25 x 20"}));
 }
 
@@ -65,34 +65,35 @@ void MainWindowTest::aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard()
     RunningProgram p;
     p.setBoard({"1...", "12..", "2233", "1455"});
     const Rows before = pictureOf(p.game());
-    const QImage pictureBefore = p.window->pbGrid()->image();
+    const QImage pictureBefore = p.window->board()->image();
     p.click(10, 10);  // the lone 4, and an empty cell: nothing changes, nothing pauses
     p.click(1, 1);
     QVERIFY(pictureOf(p.game()) == before && p.game().score == 0 && p.pause.pauses.empty());
-    QCOMPARE(p.window->pbGrid()->image(), pictureBefore);
+    QCOMPARE(p.window->board()->image(), pictureBefore);
 
     QString scoreShown;
-    std::vector<Rows> boards;
-    QImage firstPicture;
-    p.pause.during = [&](int ms) {
-        boards.push_back(pictureOf(p.game()));
-        if (ms == 400) scoreShown = p.window->lblAScore()->text(), firstPicture = p.window->pbGrid()->image();
+    std::vector<QImage> shown;  // the picture on screen during each pause
+    p.pause.during = [&](int) {
+        shown.push_back(p.window->board()->image());
+        scoreShown = p.window->scoreLabel()->text();
     };
     p.click(9, 9);  // the 2 at the left of the "2233" row: with the 2 above and the one to its right
     QCOMPARE(p.pause.pauses, (std::vector<int>{400, 100}));
     QCOMPARE(scoreShown, QStringLiteral("6"));
-    QCOMPARE(boards[0][8], std::string("..........33"));            // the gap
-    QCOMPARE(boards[1][8], std::string("........1.33"));            // fallen, not yet slid
     QCOMPARE(pictureOf(p.game())[8], std::string(".........133"));  // settled
-    // During the first pause the gap shows the background and the points are
-    // written over the clicked cell only.
-    const auto cellIsPlain = [&](int x, int y) {
+    // A cell of a picture that shows only the background.
+    const auto plain = [&](const QImage& picture, int x, int y) {
         for (int py = (y - 1) * 32 + 1; py < y * 32 - 1; ++py)
             for (int px = (x - 1) * 32 + 1; px < x * 32 - 1; ++px)
-                if (firstPicture.pixelColor(px, py) != BoardPicture::backgroundColor()) return false;
+                if (picture.pixelColor(px, py) != BoardPicture::backgroundColor()) return false;
         return true;
     };
-    QVERIFY(!cellIsPlain(9, 9) && cellIsPlain(10, 9) && cellIsPlain(10, 8));
+    // The gap: the group's cells show the background, but for the points over
+    // the clicked cell; the 1s above are still in place.
+    QVERIFY(!plain(shown[0], 9, 9) && plain(shown[0], 10, 9) && plain(shown[0], 10, 8));
+    QVERIFY(!plain(shown[0], 9, 8) && !plain(shown[0], 9, 7));
+    // Fallen, not yet slid: the 1s came down one cell.
+    QVERIFY(!plain(shown[1], 9, 9) && !plain(shown[1], 9, 8) && plain(shown[1], 9, 7) && plain(shown[1], 10, 9));
     // With no group left, an empty cell still changes nothing; a lone tile ends the game.
     p.setBoard({"12", "21"});
     p.game().score = 0;  // a score of 0 never reaches the best scores
@@ -105,43 +106,43 @@ void MainWindowTest::aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard()
     QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
     QCOMPARE(info, QStringLiteral("Congratulations, You solved the game Successfully \r\n With a score of 0"));
     // Cancel leaves the finished board frozen: no timer runs and a press is not delivered...
-    QVERIFY(!p.window->timerSeconds().running() && !p.window->timerTileSpeed().running());
+    QVERIFY(!p.window->clockTimer().running() && !p.window->fallingTimer().running());
     p.setBoard({"11"});
     p.click(12, 10);
-    QVERIFY(p.game().score == 0 && !p.window->pbGrid()->isEnabled());
-    p.window->MNU_NC()[0]->trigger();  // ...until a menu choice starts the next game
-    QVERIFY(p.window->pbGrid()->isEnabled() && p.window->gameInProgress());
+    QVERIFY(p.game().score == 0 && !p.window->board()->isEnabled());
+    p.window->kindCountActions()[0]->trigger();  // ...until a menu choice starts the next game
+    QVERIFY(p.window->board()->isEnabled() && p.window->gameInProgress());
 }
 
 void MainWindowTest::optionMenusRestartOrRedrawAsTheySay() {
     RunningProgram p;
-    frmQLX& w = *p.window;
+    MainWindow& w = *p.window;
     p.game().score = 42;
     p.game().clockSeconds = 17;
     const Rows board = pictureOf(p.game());
     // Tile set and tile size redraw the same game; the window goes back to the corner.
-    w.MNU_TN()[4]->trigger();
+    w.tileSetActions()[4]->trigger();
     w.move(30, 30);
-    w.MNU_SIZ()[2]->trigger();
+    w.tileSizeActions()[2]->trigger();
     QCOMPARE(ticks(w), (std::array<int, 4>{0, 2, 0, 4}));
-    QCOMPARE(w.pbGrid()->geometry(), QRect(0, 0, 576, 480));
+    QCOMPARE(w.board()->geometry(), QRect(0, 0, 576, 480));
     QCOMPARE(w.frameGeometry(), QRect(0, 0, 683, 547));
     QCOMPARE(pictureOf(p.game()), board);
-    QVERIFY(p.game().score == 42 && p.game().clockSeconds == 17 && w.timerSeconds().running());
+    QVERIFY(p.game().score == 42 && p.game().clockSeconds == 17 && w.clockTimer().running());
     // The cell at column 3, row 2 is drawn at (96, 48) with the 48-pixel Fractals picture of its kind.
-    const QImage& img = w.pbGrid()->image();
+    const QImage& img = w.board()->image();
     const int kind = p.game().board[cellIndex(p.game(), 3, 2)];
-    const QImage& expected = w.ImageList1().list(2).picture(4 * 9 + kind, img.devicePixelRatio());
+    const QImage& expected = w.tilePictures().list(2).picture(4 * 9 + kind, img.devicePixelRatio());
     QCOMPARE(img.copy(96, 48, 48, 48).convertToFormat(QImage::Format_RGB32),
              expected.convertToFormat(QImage::Format_RGB32).copy(0, 0, 48, 48));
     // Grid size and number of kinds start a new game, the grid size in a new layout.
-    w.MNU_SIZ()[1]->trigger();
-    w.MNU_GS()[3]->trigger();
-    QVERIFY(p.program.savedSettings.gridSizeIndex == 3 && p.game().score == 0);
-    QCOMPARE(w.pbGrid()->geometry(), QRect(0, 0, 800, 640));
-    QCOMPARE(w.frameStats()->pos(), QPoint(815, 15));
+    w.tileSizeActions()[1]->trigger();
+    w.gridSizeActions()[3]->trigger();
+    QVERIFY(p.game().options.gridSizeIndex == 3 && p.game().score == 0);
+    QCOMPARE(w.board()->geometry(), QRect(0, 0, 800, 640));
+    QCOMPARE(w.statsFrame()->pos(), QPoint(815, 15));
     QCOMPARE(w.frameGeometry(), QRect(0, 0, 907, 707));  // 15*32*25 + 1600 twips wide, 15*32*20 + 1000 high
-    w.MNU_NC()[3]->trigger();
+    w.kindCountActions()[3]->trigger();
     QCOMPARE(ticks(w), (std::array<int, 4>{3, 1, 3, 4}));
     QCOMPARE(w.windowTitle(), QStringLiteral("Quellix -  Standard Game(20x25) 8 Tiles"));
     QCOMPARE(p.sound.played.size(), size_t(3));
@@ -150,19 +151,19 @@ void MainWindowTest::optionMenusRestartOrRedrawAsTheySay() {
 void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     RunningProgram p;
     p.program.bestScores.recordFor({2, 0, 5}) = {{2, 1, 0}, {"Ann", "Ben", "Cy"}};
-    p.window->MNU_FB_Click();  // the record is the one of the mode in play, shown in the panel
+    p.window->fallingTilesChosen();  // the record is the one of the mode in play, shown in the panel
     p.setBoard({"123455"});    // only the pair at the right is a group
     DialogAnswers answers;
     QString modeTitle, bestDuringEnd;
     std::vector<QString> rows;
     answers.then([&](QDialog* d) {
-        modeTitle = static_cast<diagUN*>(d)->lblCongMsg()->text();
-        QVERIFY(static_cast<diagUN*>(d)->txtName()->text().isEmpty());
+        modeTitle = static_cast<NameDialog*>(d)->titleLabel()->text();
+        QVERIFY(static_cast<NameDialog*>(d)->nameEdit()->text().isEmpty());
         enterName(QStringLiteral("Ada Lovelace, Countess"))(d);  // kept to its first 19 characters
     });
     answers.then(closeStats(&rows));
     answers.then([&](QDialog* d) {
-        bestDuringEnd = p.window->lblTotScore()->text();
+        bestDuringEnd = p.window->bestScoreLabel()->text();
         playAgain()(d);
     });
     p.click(12, 10);
@@ -173,45 +174,45 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     // The panel shows the new best score only from the next game on; Play Again
     // starts one of the same configuration.
     QCOMPARE(bestDuringEnd, QStringLiteral("2"));
-    QCOMPARE(texts({p.window->lblAScore(), p.window->lblTotScore()}), (QStringList{"0", "3"}));
-    QVERIFY(p.window->gameInProgress() && p.window->pbGrid()->isEnabled() && p.window->timerSeconds().running());
+    QCOMPARE(texts({p.window->scoreLabel(), p.window->bestScoreLabel()}), (QStringList{"0", "3"}));
+    QVERIFY(p.window->gameInProgress() && p.window->board()->isEnabled() && p.window->clockTimer().running());
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Falling Tiles (10x12) 5 Tiles"));
 }
 
 void MainWindowTest::clockCountsUpThenDown() {
     RunningProgram p;
-    frmQLX& w = *p.window;
-    for (int k = 1; k <= 61; ++k) w.timerSeconds_Timer();
-    QCOMPARE(w.lblTime()->text(), QStringLiteral("1:01"));
-    p.program.savedSettings.fallTimeIndex = 0;
-    w.MNU_FB_Click();
-    QCOMPARE(w.lblTimeCap()->text(), QStringLiteral("Time \r\nRemaining"));
-    QCOMPARE(w.lblTimeCap()->font().pointSizeF(), 10.0);  // kept from the Standard Game before
-    QVERIFY(w.lblTime()->y() > w.lblTimeCap()->y() + w.lblTimeCap()->height());
+    MainWindow& w = *p.window;
+    for (int k = 1; k <= 61; ++k) w.clockTick();
+    QCOMPARE(w.timeLabel()->text(), QStringLiteral("1:01"));
+    p.game().options.fallTimeIndex = 0;
+    w.fallingTilesChosen();
+    QCOMPARE(w.timeCaption()->text(), QStringLiteral("Time \r\nRemaining"));
+    QCOMPARE(w.timeCaption()->font().pointSizeF(), 10.0);  // kept from the Standard Game before
+    QVERIFY(w.timeLabel()->y() > w.timeCaption()->y() + w.timeCaption()->height());
     QCOMPARE(pictureOf(p.game())[1], std::string("............"));  // the top rows start empty
-    w.timerSeconds_Timer();
-    QCOMPARE(w.lblTime()->text(), QStringLiteral("1:59"));
+    w.clockTick();
+    QCOMPARE(w.timeLabel()->text(), QStringLiteral("1:59"));
 }
 
 void MainWindowTest::pauseHidesTheBoardAndStopsBothTimers() {
     RunningProgram p;
-    frmQLX& w = *p.window;
+    MainWindow& w = *p.window;
     const auto is = [&](bool paused) {  // the five controls of the paused state agree
-        return w.cmdPuase()->isVisibleTo(&w) == paused && w.pbGrid()->isVisibleTo(&w) != paused &&
-               w.MNU_PAUSE()->isEnabled() != paused && w.timerSeconds().running() != paused &&
-               w.timerTileSpeed().running() != paused;
+        return w.resumeButton()->isVisibleTo(&w) == paused && w.board()->isVisibleTo(&w) != paused &&
+               w.pauseAction()->isEnabled() != paused && w.clockTimer().running() != paused &&
+               w.fallingTimer().running() != paused;
     };
-    w.MNU_PAUSE()->trigger();
+    w.pauseAction()->trigger();
     QVERIFY(is(true));
-    w.MNU_SIZ()[0]->trigger();  // a tile-size change redraws into the hidden board and stays paused
+    w.tileSizeActions()[0]->trigger();  // a tile-size change redraws into the hidden board and stays paused
     QVERIFY(is(true));
-    w.cmdPuase()->click();  // way back 1: the button
+    w.resumeButton()->click();  // way back 1: the button
     QVERIFY(is(false));
     // A press on the background while running changes nothing; while paused it resumes (way back 2).
     const QPoint corner(w.centralWidget()->width() - 3, 3);
     QTest::mouseClick(w.centralWidget(), Qt::LeftButton, {}, corner);
     QVERIFY(is(false));
-    w.MNU_PAUSE_Click();
+    w.pauseChosen();
     QTest::mouseClick(w.centralWidget(), Qt::LeftButton, {}, corner);
     QVERIFY(is(false));
     // Esc pauses and minimises; Esc again stays paused.
@@ -219,7 +220,7 @@ void MainWindowTest::pauseHidesTheBoardAndStopsBothTimers() {
     QVERIFY(is(true) && (w.windowState() & Qt::WindowMinimized));
     QTest::keyClick(&w, Qt::Key_Escape);
     QVERIFY(is(true));
-    w.MNU_GS()[0]->trigger();  // way back 3: a new game
+    w.gridSizeActions()[0]->trigger();  // way back 3: a new game
     QVERIFY(is(false) && !(w.windowState() & Qt::WindowMinimized));
 }
 
@@ -228,25 +229,25 @@ void MainWindowTest::pauseHidesTheBoardAndStopsBothTimers() {
 // end does not start them again.
 void MainWindowTest::aFinishedGameEndsOnceEvenWhenResumed() {
     RunningProgram p;
-    frmQLX& w = *p.window;
-    w.MNU_FB_Click();
+    MainWindow& w = *p.window;
+    w.fallingTilesChosen();
     p.game().clockSeconds = 1;
-    w.timerSeconds().setInterval(5);
-    w.timerTileSpeed().setInterval(5);
+    w.clockTimer().setInterval(5);
+    w.fallingTimer().setInterval(5);
     DialogAnswers answers;
     answers.then(cancelWow());
     QString labelAtMessage;
     p.messages.whileOpen = [&](const std::string&) {
-        labelAtMessage = w.lblTime()->text();
+        labelAtMessage = w.timeLabel()->text();
         QTest::qWait(50);
     };
     QTRY_COMPARE(answers.titles, (std::vector<QString>{"Wow"}));
     QCOMPARE(labelAtMessage, QStringLiteral("0:00"));
-    w.MNU_PAUSE_Click();
-    w.cmdPuase_Click();
-    QVERIFY(w.pbGrid()->isVisible());
+    w.pauseChosen();
+    w.resumeClicked();
+    QVERIFY(w.board()->isVisible());
     QTest::qWait(50);
-    QVERIFY(!w.timerSeconds().running() && !w.timerTileSpeed().running());
+    QVERIFY(!w.clockTimer().running() && !w.fallingTimer().running());
     QCOMPARE(p.messages.shown, std::vector<std::string>{" Time Out - Game Over "});
     QVERIFY(answers.titles.size() == 1 && answers.unexpected == 0);
 }
@@ -254,12 +255,12 @@ void MainWindowTest::aFinishedGameEndsOnceEvenWhenResumed() {
 void MainWindowTest::fallingBatchesEnterOnlyInFallingTiles() {
     RunningProgram p;
     const Rows standard = pictureOf(p.game());
-    p.window->timerTileSpeed_Timer();
+    p.window->fallingTick();
     QCOMPARE(pictureOf(p.game()), standard);
 
-    p.window->MNU_FB_Click();
+    p.window->fallingTilesChosen();
     p.setBoard({"............", "234523452345"});
-    p.window->timerTileSpeed_Timer();  // five tiles fall onto the bottom row and slide right
+    p.window->fallingTick();  // five tiles fall onto the bottom row and slide right
     QCOMPARE(pictureOf(p.game())[9], std::string("234523452345"));
     QCOMPARE(pictureOf(p.game())[8].find_first_not_of('.'), size_t(7));
     // A tile at column numColors + 1 of the top row blocks the entry: the game ends, the board stays.
@@ -267,7 +268,7 @@ void MainWindowTest::fallingBatchesEnterOnlyInFallingTiles() {
     const Rows blocked = pictureOf(p.game());
     DialogAnswers answers;
     answers.then(cancelWow());
-    p.window->timerTileSpeed_Timer();
+    p.window->fallingTick();
     QCOMPARE(p.messages.shown, std::vector<std::string>{" Game Over "});
     QCOMPARE(pictureOf(p.game()), blocked);
     QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
@@ -275,53 +276,53 @@ void MainWindowTest::fallingBatchesEnterOnlyInFallingTiles() {
 
 void MainWindowTest::fallingOptionsChangeThePeriodAtOnceAndTheTimeFromTheNextGame() {
     RunningProgram p;
-    frmQLX& w = *p.window;
-    w.MNU_FB_Click();
+    MainWindow& w = *p.window;
+    w.fallingTilesChosen();
     QStringList opened;
     DialogAnswers answers;
     for (auto [speed, time, ok] : {std::tuple{0, 19, false}, {0, 19, true}, {5, 5, true}}) {
         answers.then([&opened, speed, time, ok](QDialog* d) {
-            auto* o = static_cast<frmFTOp*>(d);
-            opened << o->cmbSpeed()->currentText() + " " + o->cmbTime()->currentText();
-            o->cmbSpeed()->setCurrentIndex(speed);
-            o->cmbTime()->setCurrentIndex(time);
-            (ok ? o->Command1() : o->Command2())->click();
+            auto* o = static_cast<FallingOptionsDialog*>(d);
+            opened << o->speedBox()->currentText() + " " + o->timeBox()->currentText();
+            o->speedBox()->setCurrentIndex(speed);
+            o->timeBox()->setCurrentIndex(time);
+            (ok ? o->okButton() : o->cancelButton())->click();
         });
     }
-    w.MNU_FALL_Click();  // Cancel changes nothing
-    QCOMPARE(w.timerTileSpeed().interval(), 5000);
+    w.fallingOptionsChosen();  // Cancel changes nothing
+    QCOMPARE(w.fallingTimer().interval(), 5000);
     p.game().clockSeconds = 100;
-    w.MNU_FALL_Click();
+    w.fallingOptionsChosen();
     QCOMPARE(opened, (QStringList{"5 3:30", "5 3:30"}));
-    QVERIFY(w.timerTileSpeed().interval() == 2000 && w.timerTileSpeed().running());  // next batch 2 s after "Ok"
+    QVERIFY(w.fallingTimer().interval() == 2000 && w.fallingTimer().running());  // next batch 2 s after "Ok"
     QCOMPARE(p.game().clockSeconds, 100);  // the running clock is left alone
-    w.MNU_FB_Click();
-    w.timerSeconds_Timer();
-    QCOMPARE(w.lblTime()->text(), QStringLiteral("11:29"));
-    w.MNU_PAUSE_Click();  // while paused: the period changes, the game stays paused
-    w.MNU_FALL_Click();
+    w.fallingTilesChosen();
+    w.clockTick();
+    QCOMPARE(w.timeLabel()->text(), QStringLiteral("11:29"));
+    w.pauseChosen();  // while paused: the period changes, the game stays paused
+    w.fallingOptionsChosen();
     QCOMPARE(opened.last(), QStringLiteral("2 11:30"));
-    QVERIFY(w.timerTileSpeed().interval() == 7000 && !w.timerTileSpeed().running() && w.cmdPuase()->isVisible());
-    QCOMPARE(p.program.savedSettings.fallTimeIndex, 5);
+    QVERIFY(w.fallingTimer().interval() == 7000 && !w.fallingTimer().running() && w.resumeButton()->isVisible());
+    QCOMPARE(p.game().options.fallTimeIndex, 5);
 }
 
 void MainWindowTest::helpAndAboutLeaveTheGameRunning() {
     RunningProgram p;
-    frmQLX& w = *p.window;
-    w.MNU_HC_Click();
+    MainWindow& w = *p.window;
+    w.helpChosen();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_F1);
     QCOMPARE(p.help.shown, (std::vector<std::string>{"/opt/quellix/QLX.hlp", "/opt/quellix/QLX.hlp"}));
     DialogAnswers answers;
     answers.then([&](QDialog* d) {
-        QTest::mouseClick(static_cast<frmAbt*>(d)->lblWeb(), Qt::LeftButton);
-        static_cast<frmAbt*>(d)->OKButton()->click();
+        QTest::mouseClick(static_cast<AboutDialog*>(d)->webLabel(), Qt::LeftButton);
+        static_cast<AboutDialog*>(d)->okButton()->click();
     });
-    w.MNU_ABT_Click();
+    w.aboutChosen();
     QCOMPARE(answers.titles, (std::vector<QString>{"Dialog Caption"}));
     QCOMPARE(p.web.opened, std::vector<std::string>{kWebSite});
-    QVERIFY(w.timerSeconds().running() && w.gameInProgress());
+    QVERIFY(w.clockTimer().running() && w.gameInProgress());
 }
 
 QTEST_MAIN(MainWindowTest)

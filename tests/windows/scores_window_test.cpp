@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "Module5.h"
+#include "settings_store.h"
 #include "registry_file.h"
 #include "window_fixture.h"
 
@@ -24,25 +24,25 @@ void ScoresWindowTest::clearDataClearsOnlyThisConfigurationAndTheLabelFollows() 
     RunningProgram p;
     p.program.bestScores.recordFor({2, 1, 6}) = {{900, 800, 700}, {"Ann", "Ben", "Cy"}};
     p.program.bestScores.recordFor({1, 1, 6}).scores = {90, 80, 70};
-    p.window->MNU_FB_Click();
-    p.window->MNU_GS_Click(1);
-    p.window->MNU_NC_Click(1);  // Falling Tiles, 16 x 12, 6 kinds: the panel shows its best score
-    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("900"));
+    p.window->fallingTilesChosen();
+    p.window->gridSizeChosen(1);
+    p.window->kindCountChosen(1);  // Falling Tiles, 16 x 12, 6 kinds: the panel shows its best score
+    QCOMPARE(p.window->bestScoreLabel()->text(), QStringLiteral("900"));
     DialogAnswers answers;
     std::vector<QString> before, after;
     QString title;
     answers.then([&](QDialog* d) {
-        title = static_cast<frmStats*>(d)->lblStatTitle()->text();
-        before = statsRows(static_cast<frmStats*>(d));
-        static_cast<frmStats*>(d)->CancelButton()->click();  // "Clear Data": the dialog stays open
+        title = static_cast<ScoresDialog*>(d)->titleLabel()->text();
+        before = statsRows(static_cast<ScoresDialog*>(d));
+        static_cast<ScoresDialog*>(d)->clearButton()->click();  // "Clear Data": the dialog stays open
         QVERIFY(d->isVisible());
         closeStats(&after)(d);
     });
-    p.window->MNU_SCORES_Click();
+    p.window->scoresChosen();
     QCOMPARE(title, QStringLiteral("Blokkar - Falling Tiles Game\r\nSize (16 x 12)   Tiles (6)"));
     QCOMPARE(before, (std::vector<QString>{"Ann=900", "Ben=800", "Cy=700"}));
     QCOMPARE(after, (std::vector<QString>{"Anonoymous=0", "Anonoymous=0", "Anonoymous=0"}));
-    QCOMPARE(p.window->lblTotScore()->text(), QStringLiteral("0"));
+    QCOMPARE(p.window->bestScoreLabel()->text(), QStringLiteral("0"));
     QCOMPARE(p.program.bestScores.recordFor({1, 1, 6}).scores, (std::array<int32_t, 3>{90, 80, 70}));
 }
 
@@ -53,20 +53,20 @@ void ScoresWindowTest::optionsAndScoresSurviveARestart() {
         FileRegistry registry(software);
         RunningProgram p(&registry);
         QCOMPARE(ticks(*p.window), (std::array<int, 4>{0, 1, 0, 0}));  // a first run: Standard tiles
-        p.window->MNU_GS_Click(2);
-        p.window->MNU_TN_Click(1);
-        p.window->MNU_SIZ_Click(0);
-        p.window->MNU_NC_Click(3);
+        p.window->gridSizeChosen(2);
+        p.window->tileSetChosen(1);
+        p.window->tileSizeChosen(0);
+        p.window->kindCountChosen(3);
         p.program.bestScores.recordFor({1, 2, 8}) = {{40000, 12, 0}, {"Long Score", "ann", "Anononymous"}};
         QVERIFY(p.messages.shown.empty());
-        p.window->MNU_EXIT_Click();
+        p.window->exitChosen();
     }
     FileRegistry registry(software);
     RunningProgram q(&registry);
     QCOMPARE(q.window->windowTitle(), QStringLiteral("Quellix -  Standard Game(15x20) 8 Tiles"));
     QCOMPARE(ticks(*q.window), (std::array<int, 4>{2, 0, 3, 1}));
-    QCOMPARE(q.game().tileSize, 16);
-    QCOMPARE(q.window->lblTotScore()->text(), QStringLiteral("40000"));
+    QCOMPARE(tileSize(q.game()), 16);
+    QCOMPARE(q.window->bestScoreLabel()->text(), QStringLiteral("40000"));
     QCOMPARE(q.program.bestScores.recordFor({1, 2, 8}).names[0], std::string("Long Score"));
 }
 
@@ -76,8 +76,8 @@ void ScoresWindowTest::withoutAConfigurationFolderTheGameStillStarts() {
     RunningProgram p(&registry);
     QCOMPARE(p.messages.shown, std::vector<std::string>{" Error Failerd"});
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Standard Game(10x12) 5 Tiles"));
-    QVERIFY(p.window->gameInProgress() && p.game().tileSize == 32);
-    p.window->MNU_EXIT_Click();
+    QVERIFY(p.window->gameInProgress() && tileSize(p.game()) == 32);
+    p.window->exitChosen();
     QCOMPARE(p.messages.shown.size(), size_t(2));  // the save reports it too, and the game still ends
 }
 

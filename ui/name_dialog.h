@@ -13,22 +13,22 @@ namespace qlx {
 
 class ScreenMetrics;
 
-class diagUN : public QDialog {
+class NameDialog : public QDialog {
     Q_OBJECT
 public:
-    diagUN(int16_t gameMode, const ScreenMetrics& screen, QWidget* parent = nullptr);
+    NameDialog(int16_t gameMode, const ScreenMetrics& screen, QWidget* parent = nullptr);
 
     // The entered name, valid once the dialog has closed, however it was closed.
     const std::string& userName() const { return userName_; }
-    QLabel* lblCongMsg() const { return lblCongMsg_; }
-    QLineEdit* txtName() const { return txtName_; }
-    QPushButton* OKButton() const { return okButton_; }
+    QLabel* titleLabel() const { return titleLabel_; }
+    QLineEdit* nameEdit() const { return nameEdit_; }
+    QPushButton* okButton() const { return okButton_; }
 
     void done(int result) override;
 
 private:
-    QLabel* lblCongMsg_;
-    QLineEdit* txtName_;
+    QLabel* titleLabel_;
+    QLineEdit* nameEdit_;
     QPushButton* okButton_;
     std::string userName_;
 };

@@ -13,27 +13,27 @@ namespace qlx {
 
 class ScreenMetrics;
 
-class frmAbt : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     // webAddress: the full address with its scheme; the box shows it without.
     // A click on it calls openWebSite and leaves the box open.
-    frmAbt(const QString& webAddress, std::function<void()> openWebSite, const ScreenMetrics& screen,
+    AboutDialog(const QString& webAddress, std::function<void()> openWebSite, const ScreenMetrics& screen,
            QWidget* parent = nullptr);
 
-    QLabel* Image1() const { return image1_; }
-    QLabel* lblTitle() const { return lblTitle_; }
-    QLabel* lblWeb() const { return lblWeb_; }
-    QPushButton* OKButton() const { return okButton_; }
+    QLabel* iconLabel() const { return iconLabel_; }
+    QLabel* titleLabel() const { return titleLabel_; }
+    QLabel* webLabel() const { return webLabel_; }
+    QPushButton* okButton() const { return okButton_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::function<void()> openWebSite_;
-    QLabel* image1_;
-    QLabel* lblTitle_;
-    QLabel* lblWeb_;
+    QLabel* iconLabel_;
+    QLabel* titleLabel_;
+    QLabel* webLabel_;
     QPushButton* okButton_;
 };
 

@@ -1,9 +1,9 @@
-// Start-up: the grid tables, the saved settings, the main window and the first game.
+// Start-up: the stored options and best scores, the main window and the first game.
 #pragma once
 
 #include <memory>
 
-#include "frmQLX.h"
+#include "main_window.h"
 #include "program.h"
 
 namespace qlx {
@@ -13,7 +13,7 @@ inline constexpr const char* kWebSite = "https://www.orlenda.example/";
 
 // Loads the settings, opens the main window laid out for them and starts the
 // first game. The window lives until it is closed.
-std::unique_ptr<frmQLX> startProgram(Program& program, Services& services);
+std::unique_ptr<MainWindow> startProgram(Program& program, Services& services);
 
 void openWebSite(Services& services);
 

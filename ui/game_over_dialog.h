@@ -11,21 +11,21 @@ namespace qlx {
 
 class ScreenMetrics;
 
-class diagWow : public QDialog {
+class GameOverDialog : public QDialog {
     Q_OBJECT
 public:
-    diagWow(int32_t score, const ScreenMetrics& screen, QWidget* parent = nullptr);
+    GameOverDialog(int32_t score, const ScreenMetrics& screen, QWidget* parent = nullptr);
 
     bool playAgain() const { return playAgain_; }
-    QLabel* lblInfo() const { return lblInfo_; }
-    QPushButton* OKButton() const { return okButton_; }
-    QPushButton* CancelButton() const { return cancelButton_; }
+    QLabel* infoLabel() const { return infoLabel_; }
+    QPushButton* playAgainButton() const { return playAgainButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
     static QString infoText(int32_t score);
 
 private:
-    QLabel* lblInfo_;
-    QPushButton* okButton_;
+    QLabel* infoLabel_;
+    QPushButton* playAgainButton_;
     QPushButton* cancelButton_;
     bool playAgain_ = false;
 };

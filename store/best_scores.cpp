@@ -1,6 +1,6 @@
-#include "Module6.h"
+#include "best_scores.h"
 
-#include "modData.h"
+#include "board.h"
 #include "utf8.h"
 
 namespace qlx {
@@ -11,6 +11,10 @@ int16_t rankOfScore(const BestScoreTable& table, const Configuration& config, in
         if (record.score(r) < score) return r;
     }
     return kNotRanked;
+}
+
+bool isRanked(const BestScoreTable& table, const Configuration& config, int32_t score) {
+    return rankOfScore(table, config, score) != kNotRanked;
 }
 
 void insertScore(BestScoreTable& table, const Configuration& config, int32_t score, const std::string& name) {
@@ -39,16 +43,6 @@ void clearRecord(BestScoreRecord& record) {
         record.name(r) = kClearedName;
         record.score(r) = 0;
     }
-}
-
-std::string modeTitle(int16_t gameMode) {
-    return gameMode == 1 ? "Blokkar - Standard Game" : "Blokkar - Falling Tiles Game";
-}
-
-std::string statsTitle(const Configuration& config) {
-    const auto g = static_cast<std::size_t>(config.gridSizeIndex + 1);
-    return modeTitle(config.gameMode) + "\r\n" + "Size (" + std::to_string(gridCols.at(g)) + " x " +
-           std::to_string(gridRows.at(g)) + ")" + "   Tiles (" + std::to_string(config.numColors) + ")";
 }
 
 }  // namespace qlx

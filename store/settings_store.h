@@ -4,7 +4,7 @@
 // Key Software\Orlenda\Quellix\1.0 under the current user, class "USERDATA".
 // Values:
 //   "SOLVINGDATA"        binary, 14 bytes: the seven options as little-endian
-//                        16-bit integers in the order of kSettingsFields
+//                        16-bit integers in the order of kOptionFields
 //   m"STATS"k"_"g"VAL"   binary, 12 bytes: the three scores of record (m, g, k)
 //                        as little-endian 32-bit integers, best first
 //   m"STATS"k"_"g"_"r    text: name r of record (m, g, k), one byte per
@@ -20,7 +20,6 @@
 #include <string_view>
 
 #include "registry.h"
-#include "services.h"
 #include "settings.h"
 
 namespace qlx {
@@ -28,15 +27,18 @@ namespace qlx {
 inline constexpr std::string_view kSettingsKeyPath = "Orlenda\\Quellix\\1.0";  // maker \ title \ major.minor
 inline constexpr std::string_view kSettingsKeyClass = "USERDATA";
 inline constexpr std::string_view kSettingsValueName = "SOLVINGDATA";
-inline constexpr std::string_view kRegistryFailedMessage = " Error Failerd";
-inline constexpr std::string_view kMissingName = "Anononymous";  // a name that could not be read
+// A name that could not be read. Spelt so on purpose: the stored tables of
+// earlier versions hold it, and "Anonoymous" (a cleared entry) beside it.
+inline constexpr std::string_view kMissingName = "Anononymous";
 inline constexpr std::size_t kScoreValueBytes = 12;
 inline constexpr std::size_t kNameBufferBytes = 25;  // 24 bytes of name and the terminating zero
 inline constexpr int kValuesInCompleteKey = 1 + kModes * kGridSizes * kKindCounts * (1 + kEntriesPerRecord);
 
-enum class LoadOutcome {
-    Loaded,               // the key was read (or made, on a first run)
-    SoftwareUnavailable,  // "Software" could not be opened: the message was shown
+// How a load or a save went. The store shows nothing: the caller tells the
+// player where that is due.
+enum class StoreOutcome {
+    Done,                 // the key was read or written (or made, on a first run)
+    SoftwareUnavailable,  // "Software" could not be opened
     KeyUnavailable,       // the key could not be created or opened
 };
 
@@ -54,36 +56,29 @@ enum class LoadOutcome {
 // No other option is tested here: clampToPlayable makes the rest safe.
 // A name longer than 24 bytes loads as "Anononymous" with score 0.
 //
-// When "Software" cannot be opened, " Error Failerd" is shown. In that case,
-// and when the key cannot be created, the game starts as on a first run:
-// the first-run options and every entry "Anononymous" with score 0.
+// When "Software" cannot be opened or the key cannot be created, the game
+// starts as on a first run: the first-run options and every entry
+// "Anononymous" with score 0.
 //
 // When the key holds something the game cannot use (a value of the wrong type
 // or length, an option outside the range the game writes), the store is asked
 // to keep the stored content before the save replaces it.
-LoadOutcome loadSettings(Registry& registry, MessageBox& messages, SavedSettings& settings,
-                         BestScoreTable& table);
+StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table);
 
 // Writes the options and every record, in the order SOLVINGDATA, then for
-// m 1..2, g 1..4, k 1..4: the score value and the three names. settings must
-// already hold the live gameMode, tileSet, tileSizeIndex and numColors.
-// Failed writes are ignored. When "Software" cannot be opened, " Error Failerd"
-// is shown and nothing is written.
-void saveSettings(Registry& registry, MessageBox& messages, const SavedSettings& settings,
-                  const BestScoreTable& table);
-
-// True when every option lies in the range the game writes.
-bool isPlayable(const SavedSettings& settings);
+// m 1..2, g 1..4, k 1..4: the score value and the three names. Failed writes
+// of single values are ignored; when "Software" cannot be opened nothing is written.
+StoreOutcome saveSettings(Registry& registry, const Options& settings, const BestScoreTable& table);
 
 // Puts every option outside the range the game writes back to its first-run
 // value (gameMode 7 -> 1, numColors 4 or 12 -> 5, tileSet -1 -> 0, ...), so
 // that start-up and every table look-up stay in range. Apply after
 // loadSettings. Returns true when something changed.
-bool clampToPlayable(SavedSettings& settings);
+bool clampToPlayable(Options& settings);
 
 // The stored forms.
-std::array<uint8_t, kSettingsBytes> encodeSettings(const SavedSettings& settings);
-SavedSettings decodeSettings(std::span<const uint8_t, kSettingsBytes> bytes);
+std::array<uint8_t, kSettingsBytes> encodeSettings(const Options& settings);
+Options decodeSettings(std::span<const uint8_t, kSettingsBytes> bytes);
 std::array<uint8_t, kScoreValueBytes> encodeScores(const BestScoreRecord& record);
 void decodeScores(std::span<const uint8_t, kScoreValueBytes> bytes, BestScoreRecord& record);
 

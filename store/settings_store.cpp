@@ -1,4 +1,4 @@
-#include "Module5.h"
+#include "settings_store.h"
 
 #include "utf8.h"
 
@@ -11,8 +11,8 @@ struct LoadNotes {
     bool unusable = false;  // a value the game reads had the wrong type or length
 };
 
-void startAsFirstRun(SavedSettings& settings, BestScoreTable& table) {
-    settings = firstRunSettings();
+void startAsFirstRun(Options& settings, BestScoreTable& table) {
+    settings = firstRunOptions();
     for (int m = 1; m <= kModes; ++m)
         for (int g = 1; g <= kGridSizes; ++g)
             for (int k = 1; k <= kKindCounts; ++k) {
@@ -54,14 +54,14 @@ void readName(Registry& registry, RegKey key, int m, int g, int k, int r, BestSc
     record.score(r) = 0;
 }
 
-void applyLoadDefaults(SavedSettings& s, KeyDisposition disposition) {
+void applyLoadDefaults(Options& s, KeyDisposition disposition) {
     if (disposition == KeyDisposition::CreatedNew) {
-        s.tileSizeIndex = settingsField(&SavedSettings::tileSizeIndex).firstRun;
+        s.tileSizeIndex = optionField(&Options::tileSizeIndex).firstRun;
     }
-    if (s.numColors < 4) s.numColors = settingsField(&SavedSettings::numColors).firstRun;
-    if (s.gameMode < 1) s.gameMode = settingsField(&SavedSettings::gameMode).firstRun;
-    if (s.fallSpeedIndex == 0) s.fallSpeedIndex = settingsField(&SavedSettings::fallSpeedIndex).firstRun;
-    if (s.fallTimeIndex == 0) s.fallTimeIndex = settingsField(&SavedSettings::fallTimeIndex).firstRun;
+    if (s.numColors < 4) s.numColors = optionField(&Options::numColors).firstRun;
+    if (s.gameMode < 1) s.gameMode = optionField(&Options::gameMode).firstRun;
+    if (s.fallSpeedIndex == 0) s.fallSpeedIndex = optionField(&Options::fallSpeedIndex).firstRun;
+    if (s.fallTimeIndex == 0) s.fallTimeIndex = optionField(&Options::fallTimeIndex).firstRun;
 }
 
 void putInt16(std::span<uint8_t> out, std::size_t at, int16_t v) {
@@ -87,15 +87,15 @@ int32_t getInt32(std::span<const uint8_t> in, std::size_t at) {
 
 }  // namespace
 
-std::array<uint8_t, kSettingsBytes> encodeSettings(const SavedSettings& settings) {
+std::array<uint8_t, kSettingsBytes> encodeSettings(const Options& settings) {
     std::array<uint8_t, kSettingsBytes> bytes{};
-    for (const SettingsField& f : kSettingsFields) putInt16(bytes, f.offset, settings.*f.member);
+    for (std::size_t i = 0; i < kOptionFields.size(); ++i) putInt16(bytes, 2 * i, settings.*kOptionFields[i].member);
     return bytes;
 }
 
-SavedSettings decodeSettings(std::span<const uint8_t, kSettingsBytes> bytes) {
-    SavedSettings settings;
-    for (const SettingsField& f : kSettingsFields) settings.*f.member = getInt16(bytes, f.offset);
+Options decodeSettings(std::span<const uint8_t, kSettingsBytes> bytes) {
+    Options settings;
+    for (std::size_t i = 0; i < kOptionFields.size(); ++i) settings.*kOptionFields[i].member = getInt16(bytes, 2 * i);
     return settings;
 }
 
@@ -143,16 +143,9 @@ std::string latin1ToUtf8(std::string_view latin1) {
     return out;
 }
 
-bool isPlayable(const SavedSettings& settings) {
-    for (const SettingsField& f : kSettingsFields) {
-        if (!f.inRange(settings.*f.member)) return false;
-    }
-    return true;
-}
-
-bool clampToPlayable(SavedSettings& settings) {
+bool clampToPlayable(Options& settings) {
     bool changed = false;
-    for (const SettingsField& f : kSettingsFields) {
+    for (const OptionField& f : kOptionFields) {
         if (!f.inRange(settings.*f.member)) {
             settings.*f.member = f.firstRun;
             changed = true;
@@ -161,19 +154,17 @@ bool clampToPlayable(SavedSettings& settings) {
     return changed;
 }
 
-LoadOutcome loadSettings(Registry& registry, MessageBox& messages, SavedSettings& settings,
-                         BestScoreTable& table) {
+StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table) {
     const std::optional<RegKey> software = registry.openSoftware();
     if (!software) {
-        messages.show(std::string(kRegistryFailedMessage));
         startAsFirstRun(settings, table);
-        return LoadOutcome::SoftwareUnavailable;
+        return StoreOutcome::SoftwareUnavailable;
     }
     const std::optional<CreatedKey> key = registry.createKey(*software, kSettingsKeyPath, kSettingsKeyClass);
     if (!key) {
         startAsFirstRun(settings, table);
         registry.closeKey(*software);
-        return LoadOutcome::KeyUnavailable;
+        return StoreOutcome::KeyUnavailable;
     }
 
     LoadNotes notes;
@@ -197,17 +188,14 @@ LoadOutcome loadSettings(Registry& registry, MessageBox& messages, SavedSettings
     if (notes.unusable || !isPlayable(settings)) registry.keepStoredCopy(key->key);
     registry.closeKey(key->key);
     registry.closeKey(*software);
-    return LoadOutcome::Loaded;
+    return StoreOutcome::Done;
 }
 
-void saveSettings(Registry& registry, MessageBox& messages, const SavedSettings& settings,
-                  const BestScoreTable& table) {
+StoreOutcome saveSettings(Registry& registry, const Options& settings, const BestScoreTable& table) {
     const std::optional<RegKey> software = registry.openSoftware();
-    if (!software) {
-        messages.show(std::string(kRegistryFailedMessage));
-        return;
-    }
-    if (const std::optional<CreatedKey> key = registry.createKey(*software, kSettingsKeyPath, kSettingsKeyClass)) {
+    if (!software) return StoreOutcome::SoftwareUnavailable;
+    const std::optional<CreatedKey> key = registry.createKey(*software, kSettingsKeyPath, kSettingsKeyClass);
+    if (key) {
         registry.setValue(key->key, kSettingsValueName, kRegBinary, encodeSettings(settings));
         for (int m = 1; m <= kModes; ++m)
             for (int g = 1; g <= kGridSizes; ++g)
@@ -224,6 +212,7 @@ void saveSettings(Registry& registry, MessageBox& messages, const SavedSettings&
         registry.closeKey(key->key);
     }
     registry.closeKey(*software);
+    return key ? StoreOutcome::Done : StoreOutcome::KeyUnavailable;
 }
 
 }  // namespace qlx

@@ -16,10 +16,10 @@ namespace qlx {
 // opening another. A missing or damaged file is explained in the window.
 // The window does not keep the program running once the game's window has
 // closed, and is deleted with this object.
-class QtHelpViewer final : public HelpViewer {
+class HelpWindow final : public HelpViewer {
 public:
-    QtHelpViewer();
-    ~QtHelpViewer() override;
+    HelpWindow();
+    ~HelpWindow() override;
     void showContents(const std::string& path) override;
 
     QWidget* window() const;              // the viewer's window once opened, else nullptr

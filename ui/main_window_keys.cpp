@@ -6,11 +6,11 @@
 
 #include "board_picture.h"
 #include "cursor.h"
-#include "frmQLX.h"
+#include "main_window.h"
 
 namespace qlx {
 
-bool frmQLX::pbGrid_KeyDown(int key) {
+bool MainWindow::boardKey(int key) {
     int16_t direction = 0;
     switch (key) {
         case Qt::Key_Right: direction = kRight; break;
@@ -22,14 +22,14 @@ bool frmQLX::pbGrid_KeyDown(int key) {
         case Qt::Key_Enter: break;
         default: return false;
     }
-    if (!gameInProgress_ || !pbGrid_->isVisible() || !pbGrid_->isEnabled()) return true;
-    const std::optional<Cell> cursor = pbGrid_->cursor();
+    if (!gameInProgress_ || !board_->isVisible() || !board_->isEnabled()) return true;
+    const std::optional<Cell> cursor = board_->cursor();
     if (direction == 0) {
         if (cursor) playCell(*cursor);
     } else if (!cursor) {
-        pbGrid_->setCursor(cursorStart(game_));  // the first arrow key shows the cursor
+        board_->setCursor(cursorStart(game_));  // the first arrow key shows the cursor
     } else if (const Cell next = stepCursor(game_, *cursor, direction); next != *cursor) {
-        pbGrid_->setCursor(next);
+        board_->setCursor(next);
     }
     return true;
 }

@@ -1,4 +1,4 @@
-#include "qt_help_viewer.h"
+#include "help_window.h"
 
 #include <QApplication>
 #include <QFile>
@@ -46,13 +46,13 @@ QString problemPage(const QString& problem, const QString& path) {
 }
 }  // namespace
 
-QtHelpViewer::QtHelpViewer() = default;
-QtHelpViewer::~QtHelpViewer() = default;
+HelpWindow::HelpWindow() = default;
+HelpWindow::~HelpWindow() = default;
 
-QWidget* QtHelpViewer::window() const { return window_.get(); }
-QTextBrowser* QtHelpViewer::browser() const { return browser_; }
+QWidget* HelpWindow::window() const { return window_.get(); }
+QTextBrowser* HelpWindow::browser() const { return browser_; }
 
-void QtHelpViewer::build() {
+void HelpWindow::build() {
     window_ = std::make_unique<QWidget>(nullptr, Qt::Window);
     window_->setObjectName(QStringLiteral("helpViewer"));
     window_->setWindowTitle(QApplication::applicationName() + QStringLiteral(" Help"));
@@ -97,7 +97,7 @@ void QtHelpViewer::build() {
     window_->resize(size);
 }
 
-void QtHelpViewer::load() {
+void HelpWindow::load() {
     const QString problem = helpFileProblem(path_);
     if (!problem.isEmpty()) {
         browser_->clearHistory();
@@ -110,7 +110,7 @@ void QtHelpViewer::load() {
     browser_->horizontalScrollBar()->setValue(0);
 }
 
-void QtHelpViewer::showContents(const std::string& path) {
+void HelpWindow::showContents(const std::string& path) {
     if (!window_) build();
     path_ = QString::fromStdString(path);
     load();

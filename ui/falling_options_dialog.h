@@ -25,33 +25,33 @@ class ScreenMetrics;
 //   shows that item again as soon as the typing ends);
 // - an index outside 0..19 handed in opens the dialog on the choice of a first
 //   run (5 seconds, 3:30), as the stored settings themselves load.
-class frmFTOp : public QDialog {
+class FallingOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmFTOp(const ScreenMetrics& screen, QWidget* parent = nullptr);
+    explicit FallingOptionsDialog(const ScreenMetrics& screen, QWidget* parent = nullptr);
 
     bool okPressed = false;  // true once "Ok" has been pressed
-    int16_t speedIndex = 0;  // position in cmbSpeed: (index + 2) seconds
-    int16_t timeIndex = 0;   // position in cmbTime: (index + 4) * 30 seconds
+    int16_t speedIndex = 0;  // position in speedBox: (index + 2) seconds
+    int16_t timeIndex = 0;   // position in timeBox: (index + 4) * 30 seconds
 
     // Fills both lists and selects speedIndex and timeIndex; runs when the dialog is shown.
-    void Form_Load();
+    void fillLists();
 
-    QComboBox* cmbSpeed() const { return cmbSpeed_; }
-    QComboBox* cmbTime() const { return cmbTime_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    QComboBox* speedBox() const { return speedBox_; }
+    QComboBox* timeBox() const { return timeBox_; }
+    QPushButton* okButton() const { return okButton_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Command1_Click();
+    void okClicked();
 
-    QComboBox* cmbSpeed_;
-    QComboBox* cmbTime_;
-    QPushButton* command1_;
-    QPushButton* command2_;
+    QComboBox* speedBox_;
+    QComboBox* timeBox_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
 };
 
 }  // namespace qlx

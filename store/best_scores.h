@@ -1,5 +1,5 @@
-// The best scores of a configuration: the place a score would take, putting
-// it in, and the texts the name and scores dialogs show.
+// The best scores of a configuration: whether a score enters them, the place
+// it takes, putting it in, and the name a player typed.
 #pragma once
 
 #include <cstdint>
@@ -11,13 +11,19 @@
 namespace qlx {
 
 inline constexpr int16_t kNotRanked = 4;
-inline constexpr std::string_view kClearedName = "Anonoymous";  // an entry cleared with "Clear Data"
+// An entry cleared with "Clear Data". Spelt so on purpose, as players of
+// earlier versions have it in their tables (a name that could not be read is "Anononymous").
+inline constexpr std::string_view kClearedName = "Anonoymous";
 inline constexpr std::string_view kEmptyUserName = "-";
 inline constexpr std::size_t kMaxUserNameChars = 19;
 
 // The place 1..3 that score would take in the configuration's record: the
 // first entry whose score is strictly lower. 4 when it does not reach the record.
 int16_t rankOfScore(const BestScoreTable& table, const Configuration& config, int32_t score);
+
+// True when score enters the configuration's best scores (places 1..3): the
+// player is asked for a name and the score is put in.
+bool isRanked(const BestScoreTable& table, const Configuration& config, int32_t score);
 
 // Puts score and name in at the place rankOfScore gives, moving the entries
 // below it down one place; the old third entry is lost. Changes nothing when
@@ -31,11 +37,5 @@ std::string userNameFromText(const std::string& utf8);
 
 // "Clear Data": every entry "Anonoymous" with score 0.
 void clearRecord(BestScoreRecord& record);
-
-// "Blokkar - Standard Game" for mode 1, "Blokkar - Falling Tiles Game" otherwise.
-std::string modeTitle(int16_t gameMode);
-
-// The scores dialog's title, e.g. "Blokkar - Standard Game\r\nSize (12 x 10)   Tiles (5)".
-std::string statsTitle(const Configuration& config);
 
 }  // namespace qlx

@@ -1,0 +1,13 @@
+#include "termination_signals.h"
+
+namespace qlx {
+
+// A Windows desktop program has no terminal signals to hear: logging off and
+// shutting down reach it as the session manager's request.
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {}
+
+TerminationSignals::~TerminationSignals() = default;
+
+void TerminationSignals::drain() { emit received(); }
+
+}  // namespace qlx

@@ -1,0 +1,98 @@
+#include "falling_options_dialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "clock.h"
+#include "options.h"
+#include "ui_look.h"
+
+namespace qlx {
+
+namespace {
+
+const OptionField& speedField() { return optionField(&Options::fallSpeedIndex); }
+const OptionField& timeField() { return optionField(&Options::fallTimeIndex); }
+
+QComboBox* designCombo(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left, int top,
+                       int width, int height) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);  // typed text never becomes an item
+    box->setEditText(text);
+    box->setGeometry(tw.rect(left, top, width, height));
+    return box;
+}
+
+// The position that typed text stands for: the item it names once trimmed,
+// else the item selected before the typing.
+int chosenPosition(const QComboBox* box) {
+    const int typed = box->findText(box->currentText().trimmed(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return typed >= 0 ? typed : box->currentIndex();
+}
+
+// Shows the item that "Ok" would read, once the player has stopped typing.
+void settleOnItem(QComboBox* box) {
+    const int position = chosenPosition(box);
+    box->setCurrentIndex(position);
+    box->setEditText(box->itemText(position));
+}
+
+}  // namespace
+
+FallingOptionsDialog::FallingOptionsDialog(const ScreenMetrics& screen, QWidget* parent) : QDialog(parent) {
+    const TwipScale tw(screen);
+    makeDialogWindow(this, QStringLiteral("Set Falling Tile Game Options"), tw, 4680, 3195);
+    designLabel(this, "speedCaption", QStringLiteral("Tiles falls for every"), tw, 630, 795, uiFont(9.75));
+    speedBox_ = designCombo(this, "speedBox", QStringLiteral("Combo1"), tw, 2445, 750, 780, 315);
+    designLabel(this, "secondsCaption", QStringLiteral("Seconds"), tw, 3555, 825, uiFont(8.25));
+    designLabel(this, "timeCaption", QStringLiteral("Game Ends after"), tw, 825, 1335, uiFont(9.75));
+    timeBox_ = designCombo(this, "timeBox", QStringLiteral("Combo2"), tw, 2415, 1305, 840, 315);
+    designLabel(this, "minutesCaption", QStringLiteral("Minutes"), tw, 3690, 1335, uiFont(8.25));
+    okButton_ = designButton(this, "okButton", QStringLiteral("Ok"), tw, 1005, 2460, 1095, 360);
+    cancelButton_ = designButton(this, "cancelButton", QStringLiteral("Cancel"), tw, 2655, 2445, 1020, 390);
+    setDialogButtons(this, nullptr, cancelButton_);
+
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, speedBox_);
+    setTabOrder(speedBox_, timeBox_);
+    okButton_->setFocus();
+
+    for (QComboBox* box : {speedBox_, timeBox_}) {
+        connect(box->lineEdit(), &QLineEdit::editingFinished, box, [box] { settleOnItem(box); });
+    }
+    connect(okButton_, &QPushButton::clicked, this, &FallingOptionsDialog::okClicked);
+    // Cancel, Esc and the close box leave the three variables as they are.
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FallingOptionsDialog::fillLists() {
+    okPressed = false;
+    speedBox_->clear();
+    timeBox_->clear();
+    for (int16_t i = speedField().min; i <= speedField().max; ++i) {
+        speedBox_->addItem(QString::number(tilePeriodFor(i) / 1000));
+    }
+    for (int16_t i = timeField().min; i <= timeField().max; ++i) {
+        timeBox_->addItem(QString::fromStdString(clockText(timeLimitFor(i))));
+    }
+    speedBox_->setCurrentIndex(speedField().inRange(speedIndex) ? speedIndex : speedField().firstRun);
+    timeBox_->setCurrentIndex(timeField().inRange(timeIndex) ? timeIndex : timeField().firstRun);
+}
+
+void FallingOptionsDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) fillLists();
+    QDialog::showEvent(event);
+}
+
+void FallingOptionsDialog::okClicked() {
+    speedIndex = static_cast<int16_t>(chosenPosition(speedBox_));
+    timeIndex = static_cast<int16_t>(chosenPosition(timeBox_));
+    okPressed = true;
+    accept();
+}
+
+}  // namespace qlx

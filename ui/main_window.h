@@ -1,0 +1,151 @@
+// The main window: the board picture, the statistics panel, the resume button,
+// the two timers and the menus. Its controls and menu tree are built in
+// main_window_form.cpp, keyboard play is in main_window_keys.cpp, and what it
+// does on each event is in main_window.cpp: one call into the rules per
+// event, whose result it shows.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game_timer.h"
+#include "program.h"
+#include "tile_pictures.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace qlx {
+
+class BoardPicture;
+
+// The items of an option menu, one per value of the option.
+template <int16_t Options::*member>
+using OptionActions = std::array<QAction*, optionCount(member)>;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Program& program, Services& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Game procedures.
+    void startGame();
+    void resizeWindow();
+    void setPaused(bool paused);
+    // Ticks the option menus as the options say and writes the grid sizes' captions.
+    void applyOptionsToMenus();
+
+    // Event handlers, public so that tests can drive them as the window system would.
+    void surfacePressed();   // a press on the window outside the board and the panel
+    void escapePressed();    // pauses and minimises
+    void saveOnClose();      // the window closes: the options and best scores are saved, once
+    void boardPressed(double x, double y);
+    // Keyboard play on the board: the arrow keys move the cell cursor, Space
+    // and Enter play the cell under it. True when the key was one of these.
+    bool boardKey(int key);
+    // The move on a cell, whether the mouse or the keys chose it.
+    void playCell(const Cell& cell);
+    void clockTick();
+    void fallingTick();
+    void resumeClicked();
+    void pauseChosen();
+    void exitChosen();
+    void gridSizeChosen(int16_t index);
+    void tileSizeChosen(int16_t index);
+    void kindCountChosen(int16_t index);
+    void tileSetChosen(int16_t index);
+    void scoresChosen();
+    void standardGameChosen();
+    void fallingTilesChosen();
+    void fallingOptionsChosen();
+    void helpChosen();
+    void aboutChosen();
+
+    // Controls, for tests and for the dialogs.
+    BoardPicture* board() const { return board_; }
+    QGroupBox* statsFrame() const { return statsFrame_; }
+    QLabel* scoreLabel() const { return scoreLabel_; }
+    QLabel* bestScoreLabel() const { return bestScoreLabel_; }
+    QLabel* timeCaption() const { return timeCaption_; }
+    QLabel* timeLabel() const { return timeLabel_; }
+    QPushButton* resumeButton() const { return resumeButton_; }
+    GameTimer& clockTimer() { return clockTimer_; }
+    GameTimer& fallingTimer() { return fallingTimer_; }
+    QAction* pauseAction() const { return pauseAction_; }
+    const OptionActions<&Options::gridSizeIndex>& gridSizeActions() const { return gridSizeActions_; }
+    const OptionActions<&Options::tileSizeIndex>& tileSizeActions() const { return tileSizeActions_; }
+    const OptionActions<&Options::numColors>& kindCountActions() const { return kindCountActions_; }
+    const OptionActions<&Options::tileSet>& tileSetActions() const { return tileSetActions_; }
+    const TilePictures& tilePictures() const { return tilePictures_; }
+
+    // True from the start of a game until its end.
+    bool gameInProgress() const { return gameInProgress_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The form: controls, menus and the window's outer size (main_window_form.cpp).
+    void buildControls();
+    void buildMenus();
+    void fitOuterSize();
+
+    // A new game of the options in force on a fresh board.
+    void newGame();
+    // Clears the board picture, draws the cells into it, with the points of a
+    // move over pointsCell when one is given, and shows it.
+    void redrawBoard(const Cells& cells, const Cell* pointsCell = nullptr, int32_t points = 0);
+    void redrawBoard();
+    // The one way into the end of a game, whatever brings it: a move that
+    // leaves no group, the clock or the falling tiles (after their message).
+    // It runs once per game, however many ticks arrive while its dialogs are open.
+    void endGame(const char* message = nullptr);
+    void stopTimers();
+    void showBestScore();
+    std::string soundPath(const char* name) const;
+
+    Program& program_;
+    Services& services_;
+    GameState& game_;
+
+    TilePictures tilePictures_;
+    BoardPicture* board_ = nullptr;
+    QGroupBox* statsFrame_ = nullptr;
+    QLabel* scoreCaption_ = nullptr;
+    QLabel* scoreLabel_ = nullptr;
+    QLabel* bestScoreCaption_ = nullptr;
+    QLabel* bestScoreLabel_ = nullptr;
+    QLabel* timeCaption_ = nullptr;
+    QLabel* timeLabel_ = nullptr;
+    QPushButton* resumeButton_ = nullptr;
+    GameTimer clockTimer_;
+    GameTimer fallingTimer_;
+
+    QAction* standardAction_ = nullptr;
+    QAction* fallingAction_ = nullptr;
+    QAction* pauseAction_ = nullptr;
+    QAction* scoresAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    OptionActions<&Options::gridSizeIndex> gridSizeActions_{};
+    OptionActions<&Options::tileSizeIndex> tileSizeActions_{};
+    OptionActions<&Options::numColors> kindCountActions_{};
+    OptionActions<&Options::tileSet> tileSetActions_{};
+    QAction* fallingOptionsAction_ = nullptr;
+    QAction* helpAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+
+    QSize outerSize_;             // the window's size with its frame, as resizeWindow computes it
+    bool cornerPending_ = false;  // resizeWindow asked for the corner; a window manager may not have placed it yet
+    bool gameInProgress_ = false;
+    bool unloaded_ = false;
+};
+
+}  // namespace qlx

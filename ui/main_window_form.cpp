@@ -1,0 +1,218 @@
+// The main window as a form: its controls with their design values, the menu
+// tree, and the layout that fits the window to the board.
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+#include "accessibility.h"
+#include "board_picture.h"
+#include "captions.h"
+#include "main_window.h"
+#include "stats_frame.h"
+#include "ui_look.h"
+
+namespace qlx {
+
+namespace {
+
+// Layout of the window around the board, in twips and pixels.
+constexpr float kExtraHeightTwips = 1000.0f;
+constexpr float kExtraWidthTwips = 600.0f;
+constexpr float kMoreWidthTwips = 1000.0f;
+constexpr int kPanelGap = 15;  // pixels
+
+}  // namespace
+
+MainWindow::MainWindow(Program& program, Services& services, QWidget* parent)
+    : QMainWindow(parent), program_(program), services_(services), game_(program.game) {
+    setWindowTitle(QString::fromLatin1(kAppTitle));
+    // A caption, a menu bar and a minimise box; no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    buildControls();
+    buildMenus();
+    connect(&clockTimer_, &GameTimer::tick, this, &MainWindow::clockTick);
+    connect(&fallingTimer_, &GameTimer::tick, this, &MainWindow::fallingTick);
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---------------------------------------------------------------- controls
+
+void MainWindow::buildControls() {
+    const TwipScale tw(services_.screen);
+    auto* surface = new QWidget(this);
+    surface->setObjectName(QStringLiteral("surface"));
+    setBackground(surface, kWindowBackground);
+    surface->setFont(uiFont(8.25));
+    setCentralWidget(surface);
+    surface->installEventFilter(this);
+
+    board_ = new BoardPicture(surface);
+    board_->setObjectName(QStringLiteral("board"));
+    board_->setFont(uiFont(8.25));
+    board_->move(0, 0);
+    board_->setGame(&game_);
+    connect(board_, &BoardPicture::mouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) { boardPressed(x, y); });
+
+    statsFrame_ = new StatsFrame(QStringLiteral("Statistics"), surface);
+    statsFrame_->setObjectName(QStringLiteral("statsFrame"));
+    statsFrame_->setFont(uiFont(9.75, true));
+    statsFrame_->setAttribute(Qt::WA_NoMousePropagation);
+    setBackground(statsFrame_, kWindowBackground);
+    statsFrame_->setFixedSize(tw.x(1065), tw.y(3675));
+    // The panel's labels keep their design places, moved down as far as this
+    // system's caption font is taller than the design's, so that the first
+    // label starts below the caption.
+    const QFontMetrics captionMetrics(statsFrame_->font());
+    const int captionBottom = 1 + captionMetrics.capHeight() + captionMetrics.descent();
+    const int labelTop = tw.y(120) + QFontMetrics(uiFont(8.25)).ascent() - QFontMetrics(uiFont(8.25)).capHeight();
+    const int shift = std::max(0, captionBottom - labelTop + 1);
+
+    scoreCaption_ = designLabel(statsFrame_, "scoreCaption", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
+    setTextColor(scoreCaption_, kCaptionBlue);
+    scoreLabel_ = designLabel(statsFrame_, "scoreLabel", QStringLiteral("Label2"), tw, 195, 375, uiFont(9.75, true), true);
+    setBackground(scoreLabel_, kWindowBackground);
+    bestScoreCaption_ = designLabel(statsFrame_, "bestScoreCaption", QStringLiteral(" Best Score"), tw, -15, 975, uiFont(9.75));
+    setTextColor(bestScoreCaption_, kCaptionBlue);
+    bestScoreLabel_ = designLabel(statsFrame_, "bestScoreLabel", QStringLiteral("dsgerte "), tw, 75, 1215, uiFont(9.75, true), true);
+    setBackground(bestScoreLabel_, kBestScoreBackground);
+    timeCaption_ = designLabel(statsFrame_, "timeCaption", QStringLiteral("Time"), tw, 255, 1950, uiFont(9.75), true);
+    setTextColor(timeCaption_, kCaptionBlue);
+    timeLabel_ = designLabel(statsFrame_, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
+    setBackground(timeLabel_, kWindowBackground);
+    for (QLabel* l : statsFrame_->findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
+    // Read by screen readers with what they count, e.g. "Score 45".
+    nameCount(scoreLabel_, QStringLiteral("Score"));
+    nameCount(bestScoreLabel_, QStringLiteral("Best score"));
+    nameCount(timeLabel_, QStringLiteral("Time"));
+
+    resumeButton_ = designButton(surface, "resumeButton", QStringLiteral("Resume Game"), tw, 2430, 2490, 2580, 600);
+    resumeButton_->setFont(uiFont(12, true));
+    resumeButton_->hide();
+    connect(resumeButton_, &QPushButton::clicked, this, &MainWindow::resumeClicked);
+
+    // The tab order of the window's own controls.
+    setTabOrder(board_, statsFrame_);
+    setTabOrder(statsFrame_, resumeButton_);
+
+    // Both timers start enabled with no period: they do not fire before a game sets one.
+    clockTimer_.setInterval(0);
+    fallingTimer_.setInterval(0);
+}
+
+namespace {
+
+// A group of alike menu items, one action per caption, each calling handler with its index.
+template <std::size_t N, typename Handler>
+void addMenuGroup(QMenu* menu, std::array<QAction*, N>& group, const std::array<const char*, N>& captions,
+                  Handler handler) {
+    for (int16_t i = 0; i < static_cast<int16_t>(N); ++i) {
+        group[i] = menu->addAction(QString::fromLatin1(captions[i]), menu, [handler, i] { handler(i); });
+        group[i]->setCheckable(true);
+    }
+}
+
+}  // namespace
+
+void MainWindow::buildMenus() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("Game"));
+    standardAction_ = game->addAction(QStringLiteral("standard"), this, &MainWindow::standardGameChosen);
+    fallingAction_ = game->addAction(QStringLiteral("Falling Blocks"), this, &MainWindow::fallingTilesChosen);
+    game->addSeparator();
+    pauseAction_ = game->addAction(QStringLiteral("Pause"), this, &MainWindow::pauseChosen);
+    game->addSeparator();
+    scoresAction_ = game->addAction(QStringLiteral("Scores"), this, &MainWindow::scoresChosen);
+    game->addSeparator();
+    exitAction_ = game->addAction(QStringLiteral("Exit"), this, &MainWindow::exitChosen);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    // The grid sizes' captions are written by applyOptionsToMenus.
+    addMenuGroup(options->addMenu(QStringLiteral("Grid Size")), gridSizeActions_, {"SIZ1", "", "", ""},
+                 [this](int16_t i) { gridSizeChosen(i); });
+    addMenuGroup(options->addMenu(QStringLiteral("Size")), tileSizeActions_, {"small", "Standard", "Big"},
+                 [this](int16_t i) { tileSizeChosen(i); });
+    addMenuGroup(options->addMenu(QStringLiteral("Number Of Tiles")), kindCountActions_, {"5", "6", "7", "8"},
+                 [this](int16_t i) { kindCountChosen(i); });
+    addMenuGroup(options->addMenu(QStringLiteral("Tile")), tileSetActions_,
+                 {"Classic tiles", "Stars", "Pets - parrots", "Animals", "Fractals"},
+                 [this](int16_t i) { tileSetChosen(i); });
+    fallingOptionsAction_ = options->addAction(QStringLiteral("Falling Tile Options.."), this, &MainWindow::fallingOptionsChosen);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    helpAction_ = help->addAction(QStringLiteral("Contents"), this, &MainWindow::helpChosen);
+    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    helpAction_->setShortcutContext(Qt::WindowShortcut);
+    help->addSeparator();
+    aboutAction_ = help->addAction(QStringLiteral("About"), this, &MainWindow::aboutChosen);
+}
+
+void MainWindow::resizeWindow() {
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) setWindowState(Qt::WindowNoState);
+    move(0, 0);
+    // A window already framed goes where it is asked; a new one is placed by
+    // the window manager first (see moveEvent).
+    cornerPending_ = frameGeometry() == geometry();
+    const float tppX = services_.screen.twipsPerPixelX();
+    const float tppY = services_.screen.twipsPerPixelY();
+    const float heightTwips = tppY * static_cast<float>(boardHeight(game_)) + kExtraHeightTwips;
+    const float widthTwips = tppX * static_cast<float>(boardWidth(game_)) + kExtraWidthTwips + kMoreWidthTwips;
+    outerSize_ = QSize(static_cast<int>(std::lround(widthTwips / tppX)), static_cast<int>(std::lround(heightTwips / tppY)));
+    fitOuterSize();
+
+    board_->move(0, 0);
+    board_->setPictureSize(boardWidth(game_), boardHeight(game_));
+    statsFrame_->move(board_->width() + kPanelGap, board_->y() + kPanelGap);
+}
+
+// The outer size includes the frame that a window manager puts around the
+// window, and a window manager may place a new window where it likes. Both
+// are known only once it has framed the window, which moves it: the size is
+// fitted then, and the corner asked for by resizeWindow is asked for again.
+void MainWindow::fitOuterSize() {
+    if (outerSize_.isEmpty()) return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize inner = outerSize_ - frame;
+    if (size() != inner || minimumSize() != inner) setFixedSize(inner);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    fitOuterSize();
+    const bool framed = frameGeometry() != geometry();
+    if (cornerPending_ && isVisible() && framed) {
+        cornerPending_ = false;
+        if (frameGeometry().topLeft() != QPoint(0, 0)) move(0, 0);
+    }
+}
+
+// ---------------------------------------------------------------- events as the window system delivers them
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        escapePressed();
+        return;
+    }
+    if (boardKey(event->key())) return;
+    QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) surfacePressed();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    saveOnClose();
+    event->accept();
+}
+
+}  // namespace qlx

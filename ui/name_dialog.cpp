@@ -1,0 +1,36 @@
+#include "name_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "best_scores.h"
+#include "captions.h"
+#include "ui_look.h"
+
+namespace qlx {
+
+NameDialog::NameDialog(int16_t gameMode, const ScreenMetrics& screen, QWidget* parent) : QDialog(parent) {
+    const TwipScale tw(screen);
+    makeDialogWindow(this, QStringLiteral("Best Score"), tw, 4935, 3105);
+    titleLabel_ = designLabel(this, "titleLabel", QStringLiteral("C"), tw, 2295, 330, uiFont(8.25, true), true);
+    designLabel(this, "namePrompt", QStringLiteral("Enter Your Name"), tw, 360, 1590, uiFont(8.25));
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit_->setFont(uiFont(8.25));
+    nameEdit_->setGeometry(tw.rect(1995, 1515, 2490, 330));
+    okButton_ = designButton(this, "okButton", QStringLiteral("OK"), tw, 1905, 2280, 1215, 375);
+    okButton_->setDefault(true);
+    setDialogButtons(this, okButton_, nullptr);  // Enter presses OK; Esc does nothing
+    setTabOrder(nameEdit_, okButton_);
+    setLabel(titleLabel_, modeTitle(gameMode));
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    nameEdit_->setFocus();
+}
+
+void NameDialog::done(int result) {
+    userName_ = userNameFromText(nameEdit_->text().toStdString());
+    QDialog::done(result);
+}
+
+}  // namespace qlx

@@ -1,0 +1,32 @@
+#include "startup.h"
+
+#include "captions.h"
+#include "settings_store.h"
+
+namespace qlx {
+
+std::unique_ptr<MainWindow> startProgram(Program& program, Services& services) {
+    GameState& game = program.game;
+    program.bestScores = BestScoreTable{};
+    if (services.registry) {
+        if (loadSettings(*services.registry, game.options, program.bestScores) == StoreOutcome::SoftwareUnavailable) {
+            services.messages.show(kStoreFailedMessage);
+        }
+    } else {
+        game.options = firstRunOptions();  // nothing stored: a first run
+    }
+    // Whatever was stored, the game starts with options it can play.
+    clampToPlayable(game.options);
+    resetBoard(game);
+
+    auto window = std::make_unique<MainWindow>(program, services);
+    window->applyOptionsToMenus();
+    window->show();
+    window->resizeWindow();
+    window->startGame();
+    return window;
+}
+
+void openWebSite(Services& services) { services.web.open(kWebSite); }
+
+}  // namespace qlx
