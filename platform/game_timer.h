@@ -17,6 +17,8 @@ public:
     int interval() const { return interval_; }
     // True while ticks are actually being delivered (enabled with a period).
     bool running() const { return timer_.isActive(); }
+    // How exactly the ticks are timed: Qt::PreciseTimer, to the millisecond.
+    Qt::TimerType timerType() const { return timer_.timerType(); }
 
     void setEnabled(bool on);
     void setInterval(int milliseconds);

@@ -110,6 +110,10 @@ void KeyboardTest::theCursorStopsAtTheEdgesFollowsTheSettleIsPaintedOverThePictu
     QCOMPARE(w.focusWidget(), board);  // the keys' focus, and a screen reader's, back on the board
     p.click(1, 1);  // a mouse press on the board hides it
     QVERIFY(!cursor);
+    press(p, Qt::Key_Left);
+    QVERIFY(cursor);
+    w.kindCountChosen(2);  // a new game starts with it hidden
+    QVERIFY(!cursor);
 }
 
 void KeyboardTest::theBoardIsATableOfNamedCellsWhoseFocusFollowsTheCursor() {

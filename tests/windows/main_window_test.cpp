@@ -177,6 +177,16 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     QCOMPARE(texts({p.window->scoreLabel(), p.window->bestScoreLabel()}), (QStringList{"0", "3"}));
     QVERIFY(p.window->gameInProgress() && p.window->board()->isEnabled() && p.window->clockTimer().running());
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Falling Tiles (10x12) 5 Tiles"));
+
+    // A score that takes the third place is entered too.
+    p.program.bestScores.recordFor({2, 0, 5}) = {{10, 5, 1}, {"Ann", "Ben", "Cy"}};
+    p.setBoard({"123455"});
+    answers.then(enterName(QStringLiteral("Third")));
+    answers.then(closeStats(&rows));
+    answers.then(cancelWow());
+    p.click(12, 10);
+    QCOMPARE(rows, (std::vector<QString>{"Ann=10", "Ben=5", "Third=3"}));
+    QCOMPARE(answers.unexpected, 0);
 }
 
 void MainWindowTest::clockCountsUpThenDown() {
