@@ -60,23 +60,32 @@ private:
     std::deque<Answer> answers_;
 };
 
+// An answer for a dialog of type T. Another dialog in its place fails the
+// test and is closed with reject.
+template <typename T>
+DialogAnswers::Answer answer(std::function<void(T*)> act) {
+    return [act](QDialog* d) {
+        if (auto* t = qobject_cast<T*>(d)) return act(t);
+        d->reject();
+        QFAIL(qPrintable(QStringLiteral("an unexpected dialog: ") + d->windowTitle()));
+    };
+}
+
 // Common answers.
 inline DialogAnswers::Answer playAgain() {
-    return [](QDialog* d) { static_cast<GameOverDialog*>(d)->playAgainButton()->click(); };
+    return answer<GameOverDialog>([](GameOverDialog* d) { d->playAgainButton()->click(); });
 }
 inline DialogAnswers::Answer cancelWow(QString* info = nullptr) {
-    return [info](QDialog* d) {
-        auto* wow = static_cast<GameOverDialog*>(d);
-        if (info) *info = wow->infoLabel()->text();
-        wow->cancelButton()->click();
-    };
+    return answer<GameOverDialog>([info](GameOverDialog* d) {
+        if (info) *info = d->infoLabel()->text();
+        d->cancelButton()->click();
+    });
 }
 inline DialogAnswers::Answer enterName(QString name) {
-    return [name](QDialog* d) {
-        auto* un = static_cast<NameDialog*>(d);
-        un->nameEdit()->setText(name);
-        un->okButton()->click();
-    };
+    return answer<NameDialog>([name](NameDialog* d) {
+        d->nameEdit()->setText(name);
+        d->okButton()->click();
+    });
 }
 // The scores dialog's rows, as "name=score".
 inline std::vector<QString> statsRows(const ScoresDialog* st) {
@@ -85,11 +94,10 @@ inline std::vector<QString> statsRows(const ScoresDialog* st) {
     return rows;
 }
 inline DialogAnswers::Answer closeStats(std::vector<QString>* rows = nullptr) {
-    return [rows](QDialog* d) {
-        auto* st = static_cast<ScoresDialog*>(d);
-        if (rows) *rows = statsRows(st);
-        st->okButton()->click();
-    };
+    return answer<ScoresDialog>([rows](ScoresDialog* d) {
+        if (rows) *rows = statsRows(d);
+        d->okButton()->click();
+    });
 }
 
 // The ticked item of each option group: grid size, tile size, kinds, tile set
