@@ -9,61 +9,52 @@ using namespace qlx;
 namespace {
 
 GameState dealt(uint64_t seed, int16_t kinds = 8) {
-    GameState s;
-    s.options.gameMode = kStandardGame;
-    s.options.numColors = kinds;
-    s.options.tileSizeIndex = 2;
-    resetBoard(s, 25, 20);
+    GameState s{.options = {.gameMode = kStandardGame, .gridSizeIndex = 3, .tileSizeIndex = 2, .numColors = kinds}};
+    resetBoard(s);
     GameRandom rnd(seed);
     fillBoard(s, rnd);
     return s;
 }
 
 // The first cell, from the bottom right, that belongs to a group.
-int16_t firstGroupCell(GameState s) {
+Cell firstGroupCell(const GameState& s) {
     for (int16_t i = static_cast<int16_t>(s.numCells - 1); i >= 0; --i) {
-        if (isGroup(s, i)) return i;
+        if (isGroup(s, i)) return cellOf(s, i);
     }
-    return -1;
+    return cellOf(s, 0);
+}
+
+// Times `move` on 64 dealt boards in turn, each time on a fresh copy of the
+// board and the first group found from its bottom right.
+template <typename Move>
+void timeMoves(benchmark::State& state, Move move) {
+    std::vector<GameState> boards;
+    for (uint64_t seed = 1; seed <= 64; ++seed) boards.push_back(dealt(seed));
+    size_t k = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        GameState s = boards[k++ % boards.size()];
+        const Cell cell = firstGroupCell(s);
+        state.ResumeTiming();
+        move(s, cell);
+    }
 }
 
 // Find, remove, fall, slide, end test: what a click does besides painting.
 void BM_MoveLogic25x20(benchmark::State& state) {
-    std::vector<GameState> boards;
-    for (uint64_t seed = 1; seed <= 64; ++seed) boards.push_back(dealt(seed));
-    std::vector<int16_t> targets;
-    for (GameState& b : boards) targets.push_back(firstGroupCell(b));
-    size_t k = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        GameState s = boards[k % boards.size()];
-        const int16_t cell = targets[k % boards.size()];
-        ++k;
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(clearGroupAt(s, cell));
+    timeMoves(state, [](GameState& s, Cell cell) {
+        benchmark::DoNotOptimize(clearGroupAt(s, cell.index));
         settleTiles(s, kDown);
         settleTiles(s, kRight);
         benchmark::DoNotOptimize(noMovesLeft(s));
-    }
+    });
 }
 BENCHMARK(BM_MoveLogic25x20);
 
 // The same move as the window makes it: one call, with the outcome it shows
 // (the cleared cells and the two boards between).
 void BM_PlayMove25x20(benchmark::State& state) {
-    std::vector<GameState> boards;
-    for (uint64_t seed = 1; seed <= 64; ++seed) boards.push_back(dealt(seed));
-    std::vector<Cell> targets;
-    for (GameState& b : boards) targets.push_back(cellOf(b, firstGroupCell(b)));
-    size_t k = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        GameState s = boards[k % boards.size()];
-        const Cell cell = targets[k % boards.size()];
-        ++k;
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(playMove(s, cell).gameOver);
-    }
+    timeMoves(state, [](GameState& s, Cell cell) { benchmark::DoNotOptimize(playMove(s, cell).gameOver); });
 }
 BENCHMARK(BM_PlayMove25x20);
 

@@ -15,12 +15,11 @@ public:
     Win32Registry(const Win32Registry&) = delete;
     Win32Registry& operator=(const Win32Registry&) = delete;
 
+    // RegOpenKeyExA, RegCreateKeyExA, RegQueryValueExA, RegSetValueExA and RegCloseKey, in turn.
     std::optional<RegKey> openSoftware() override;
-    std::optional<CreatedKey> createKey(RegKey parent, std::string_view subPath,
-                                        std::string_view keyClass) override;
+    std::optional<CreatedKey> createKey(RegKey parent, std::string_view subPath, std::string_view keyClass) override;
     QueryResult queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) override;
-    bool setValue(RegKey key, std::string_view name, uint32_t type,
-                  std::span<const uint8_t> data) override;
+    bool setValue(RegKey key, std::string_view name, uint32_t type, std::span<const uint8_t> data) override;
     bool closeKey(RegKey key) override;
 
 private:

@@ -13,10 +13,8 @@ seconds="${1:-60}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build/fuzz"
 CXX_CLANG="${CXX_CLANG:-$(command -v clang++ || command -v clang++-14)}"
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
 
-cmake -S "$root" -B "$build" "${generator[@]}" \
+cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_CXX_COMPILER="$CXX_CLANG" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQLX_BUILD_UI=OFF -DQLX_BUILD_TESTS=OFF -DQLX_BUILD_FUZZ=ON >/dev/null
 cmake --build "$build" --target fuzz_registry -j2

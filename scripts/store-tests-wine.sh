@@ -13,10 +13,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build/mingw"
 gtest_source="${QLX_GTEST_SOURCE_DIR:-/usr/src/googletest}"
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
 
-cmake -S "$root" -B "$build" "${generator[@]}" \
+cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Debug \
   -DQLX_BUILD_UI=OFF -DQLX_GTEST_SOURCE_DIR="$gtest_source" >/dev/null
 cmake --build "$build" --target store_tests core_tests -j2

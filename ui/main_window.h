@@ -119,9 +119,7 @@ private:
     TilePictures tilePictures_;
     BoardPicture* board_ = nullptr;
     QGroupBox* statsFrame_ = nullptr;
-    QLabel* scoreCaption_ = nullptr;
     QLabel* scoreLabel_ = nullptr;
-    QLabel* bestScoreCaption_ = nullptr;
     QLabel* bestScoreLabel_ = nullptr;
     QLabel* timeCaption_ = nullptr;
     QLabel* timeLabel_ = nullptr;
@@ -129,18 +127,11 @@ private:
     GameTimer clockTimer_;
     GameTimer fallingTimer_;
 
-    QAction* standardAction_ = nullptr;
-    QAction* fallingAction_ = nullptr;
     QAction* pauseAction_ = nullptr;
-    QAction* scoresAction_ = nullptr;
-    QAction* exitAction_ = nullptr;
     OptionActions<&Options::gridSizeIndex> gridSizeActions_{};
     OptionActions<&Options::tileSizeIndex> tileSizeActions_{};
     OptionActions<&Options::numColors> kindCountActions_{};
     OptionActions<&Options::tileSet> tileSetActions_{};
-    QAction* fallingOptionsAction_ = nullptr;
-    QAction* helpAction_ = nullptr;
-    QAction* aboutAction_ = nullptr;
 
     QSize outerSize_;             // the window's size with its frame, as resizeWindow computes it
     bool cornerPending_ = false;  // resizeWindow asked for the corner; a window manager may not have placed it yet

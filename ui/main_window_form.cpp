@@ -77,12 +77,12 @@ void MainWindow::buildControls() {
     const int labelTop = tw.y(120) + QFontMetrics(uiFont(8.25)).ascent() - QFontMetrics(uiFont(8.25)).capHeight();
     const int shift = std::max(0, captionBottom - labelTop + 1);
 
-    scoreCaption_ = designLabel(statsFrame_, "scoreCaption", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
-    setTextColor(scoreCaption_, kCaptionBlue);
+    QLabel* scoreCaption = designLabel(statsFrame_, "scoreCaption", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
+    setTextColor(scoreCaption, kCaptionBlue);
     scoreLabel_ = designLabel(statsFrame_, "scoreLabel", QStringLiteral("Label2"), tw, 195, 375, uiFont(9.75, true), true);
     setBackground(scoreLabel_, kWindowBackground);
-    bestScoreCaption_ = designLabel(statsFrame_, "bestScoreCaption", QStringLiteral(" Best Score"), tw, -15, 975, uiFont(9.75));
-    setTextColor(bestScoreCaption_, kCaptionBlue);
+    QLabel* bestScoreCaption = designLabel(statsFrame_, "bestScoreCaption", QStringLiteral(" Best Score"), tw, -15, 975, uiFont(9.75));
+    setTextColor(bestScoreCaption, kCaptionBlue);
     bestScoreLabel_ = designLabel(statsFrame_, "bestScoreLabel", QStringLiteral("dsgerte "), tw, 75, 1215, uiFont(9.75, true), true);
     setBackground(bestScoreLabel_, kBestScoreBackground);
     timeCaption_ = designLabel(statsFrame_, "timeCaption", QStringLiteral("Time"), tw, 255, 1950, uiFont(9.75), true);
@@ -125,14 +125,14 @@ void addMenuGroup(QMenu* menu, std::array<QAction*, N>& group, const std::array<
 
 void MainWindow::buildMenus() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("Game"));
-    standardAction_ = game->addAction(QStringLiteral("standard"), this, &MainWindow::standardGameChosen);
-    fallingAction_ = game->addAction(QStringLiteral("Falling Blocks"), this, &MainWindow::fallingTilesChosen);
+    game->addAction(QStringLiteral("standard"), this, &MainWindow::standardGameChosen);
+    game->addAction(QStringLiteral("Falling Blocks"), this, &MainWindow::fallingTilesChosen);
     game->addSeparator();
     pauseAction_ = game->addAction(QStringLiteral("Pause"), this, &MainWindow::pauseChosen);
     game->addSeparator();
-    scoresAction_ = game->addAction(QStringLiteral("Scores"), this, &MainWindow::scoresChosen);
+    game->addAction(QStringLiteral("Scores"), this, &MainWindow::scoresChosen);
     game->addSeparator();
-    exitAction_ = game->addAction(QStringLiteral("Exit"), this, &MainWindow::exitChosen);
+    game->addAction(QStringLiteral("Exit"), this, &MainWindow::exitChosen);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     // The grid sizes' captions are written by applyOptionsToMenus.
@@ -145,14 +145,14 @@ void MainWindow::buildMenus() {
     addMenuGroup(options->addMenu(QStringLiteral("Tile")), tileSetActions_,
                  {"Classic tiles", "Stars", "Pets - parrots", "Animals", "Fractals"},
                  [this](int16_t i) { tileSetChosen(i); });
-    fallingOptionsAction_ = options->addAction(QStringLiteral("Falling Tile Options.."), this, &MainWindow::fallingOptionsChosen);
+    options->addAction(QStringLiteral("Falling Tile Options.."), this, &MainWindow::fallingOptionsChosen);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    helpAction_ = help->addAction(QStringLiteral("Contents"), this, &MainWindow::helpChosen);
-    helpAction_->setShortcut(QKeySequence(Qt::Key_F1));
-    helpAction_->setShortcutContext(Qt::WindowShortcut);
+    QAction* contents = help->addAction(QStringLiteral("Contents"), this, &MainWindow::helpChosen);
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    contents->setShortcutContext(Qt::WindowShortcut);
     help->addSeparator();
-    aboutAction_ = help->addAction(QStringLiteral("About"), this, &MainWindow::aboutChosen);
+    help->addAction(QStringLiteral("About"), this, &MainWindow::aboutChosen);
 }
 
 void MainWindow::resizeWindow() {

@@ -11,13 +11,7 @@ using namespace qlx;
 
 namespace {
 
-GameState freshState(int16_t mode, int16_t numColors = 5) {
-    GameState s;
-    s.options.gameMode = mode;
-    s.options.numColors = numColors;
-    s.options.tileSizeIndex = 1;
-    return s;
-}
+GameState freshState(int16_t mode) { return GameState{.options = {.gameMode = mode, .numColors = 5}}; }
 
 }  // namespace
 
