@@ -47,6 +47,18 @@ struct QueryResult {
     bool ok() const { return status == QueryStatus::Ok; }
 };
 
+// Held while a copy of the game reads, merges and writes a key; released
+// when destroyed.
+class KeyLock {
+public:
+    virtual ~KeyLock() = default;
+};
+
+// How long lockKey waits for another copy of the game to finish its save. A
+// save takes milliseconds; a copy that holds the key longer is hung, and the
+// save goes on without the lock rather than not at all.
+inline constexpr int kKeyLockWaitMs = 2000;
+
 class Registry {
 public:
     virtual ~Registry() = default;
@@ -77,6 +89,11 @@ public:
     // keeps what is stored now recoverable before it is next replaced; the
     // real registry has no such place and ignores this.
     virtual void keepStoredCopy(RegKey /*key*/) {}
+
+    // Takes the lock that copies of the game share for the key at subPath
+    // below "Software", waiting up to kKeyLockWaitMs. Null when there is
+    // none to take (none could be made, or the wait ran out).
+    virtual std::unique_ptr<KeyLock> lockKey(std::string_view /*subPath*/) { return nullptr; }
 };
 
 // The registry of this platform for the current user: the real one on

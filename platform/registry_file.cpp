@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -158,6 +159,24 @@ fs::path FileRegistry::fileOf(const fs::path& folder) {
     return file;
 }
 
+fs::path FileRegistry::folderOf(const fs::path& parent, std::string_view subPath) {
+    if (subPath.empty()) return {};
+    fs::path folder = parent;
+    std::size_t pos = 0;
+    while (pos <= subPath.size()) {
+        std::size_t end = subPath.find('\\', pos);
+        if (end == std::string_view::npos) end = subPath.size();
+        const std::string_view part = subPath.substr(pos, end - pos);
+        if (part.empty() || part == "." || part == ".." || part.find('/') != std::string_view::npos ||
+            part.find('\0') != std::string_view::npos) {
+            return {};
+        }
+        folder /= std::string(part);
+        pos = end + 1;
+    }
+    return folder;
+}
+
 std::optional<RegKey> FileRegistry::openSoftware() {
     if (software_.empty()) return std::nullopt;
     std::error_code ec;
@@ -176,22 +195,9 @@ std::optional<CreatedKey> FileRegistry::createKey(RegKey parent, std::string_vie
     const OpenKey* p = find(parent);
     if (!p || subPath.empty()) return std::nullopt;
     OpenKey k;
-    k.folder = p->folder;
-    k.path = p->path;
-    std::size_t pos = 0;
-    while (pos <= subPath.size()) {
-        std::size_t end = subPath.find('\\', pos);
-        if (end == std::string_view::npos) end = subPath.size();
-        const std::string_view part = subPath.substr(pos, end - pos);
-        if (part.empty() || part == "." || part == ".." || part.find('/') != std::string_view::npos ||
-            part.find('\0') != std::string_view::npos) {
-            return std::nullopt;
-        }
-        k.folder /= std::string(part);
-        k.path += '\\';
-        k.path += part;
-        pos = end + 1;
-    }
+    k.folder = folderOf(p->folder, subPath);
+    if (k.folder.empty()) return std::nullopt;
+    k.path = p->path + '\\' + std::string(subPath);
     k.holdsValues = true;
 
     const fs::path file = fileOf(k.folder);
@@ -308,6 +314,43 @@ bool FileRegistry::keepAside(const fs::path& file) {
         return ops_->rename(file, kept);  // a file system without hard links: moved there instead
     }
     return false;
+}
+
+// ---- Taking turns ----
+
+namespace {
+
+class FileKeyLock final : public KeyLock {
+public:
+    explicit FileKeyLock(int fd) : fd_(fd) {}
+    ~FileKeyLock() override { ::close(fd_); }  // closing releases the lock
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<KeyLock> FileRegistry::lockKey(std::string_view subPath) {
+    if (software_.empty()) return nullptr;
+    const fs::path folder = folderOf(software_, subPath);
+    if (folder.empty()) return nullptr;
+    fs::path lockFile = fileOf(folder);
+    lockFile += ".lock";
+    std::error_code ec;
+    fs::create_directories(lockFile.parent_path(), ec);
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;  // a folder that cannot be written: no other copy can save there either
+    // Polled rather than waited for in flock itself, so that the wait has an end.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kKeyLockWaitMs);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= giveUp) {
+            ::close(fd);
+            return nullptr;
+        }
+        ::usleep(2000);
+    }
+    return std::make_unique<FileKeyLock>(fd);
 }
 
 // ---- Where the files live ----

@@ -17,6 +17,10 @@
 // killed save left behind are removed at the next save (see
 // removeStaleTemporaries in the source: only ours, never another file).
 //
+// Copies of the game that save at once take turns: each save holds an
+// advisory lock (flock) on "1.0.reg.lock" beside the file while it reads,
+// merges and writes the key.
+//
 // A key file that is a link is followed to the regular file behind it, which
 // is read and replaced there, so the link stays. A key file that cannot be
 // opened is skipped, at start-up and at the save, and never replaced: a link
@@ -88,6 +92,8 @@ public:
                   std::span<const uint8_t> data) override;
     bool closeKey(RegKey key) override;
     void keepStoredCopy(RegKey key) override;
+    // An advisory lock (flock) on "<key file>.lock" beside the key file.
+    std::unique_ptr<KeyLock> lockKey(std::string_view subPath) override;
 
 private:
     struct OpenKey {
@@ -101,6 +107,9 @@ private:
     };
 
     static std::filesystem::path fileOf(const std::filesystem::path& folder);
+    // The key at subPath seen as a folder below parent; empty for a path
+    // that names no key (empty, an empty part, "..", a "/").
+    static std::filesystem::path folderOf(const std::filesystem::path& parent, std::string_view subPath);
     bool writeKeyFile(const std::filesystem::path& file, const std::string& keyPath,
                       const std::vector<RegValue>& values);
     bool keepAside(const std::filesystem::path& file);

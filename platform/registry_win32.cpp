@@ -97,6 +97,36 @@ bool Win32Registry::closeKey(RegKey key) {
     return ok;
 }
 
+namespace {
+
+class MutexKeyLock final : public KeyLock {
+public:
+    explicit MutexKeyLock(HANDLE mutex) : mutex_(mutex) {}
+    ~MutexKeyLock() override {
+        ReleaseMutex(mutex_);
+        CloseHandle(mutex_);
+    }
+
+private:
+    HANDLE mutex_;
+};
+
+}  // namespace
+
+std::unique_ptr<KeyLock> Win32Registry::lockKey(std::string_view subPath) {
+    // Mutex names may not hold a backslash.
+    std::string name = "Local\\Software.";
+    for (char c : subPath) name += c == '\\' ? '.' : c;
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+    if (!mutex) return nullptr;
+    const DWORD waited = WaitForSingleObject(mutex, kKeyLockWaitMs);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {  // abandoned: its holder ended, the lock is ours
+        CloseHandle(mutex);
+        return nullptr;
+    }
+    return std::make_unique<MutexKeyLock>(mutex);
+}
+
 std::unique_ptr<Registry> makeUserRegistry() { return std::make_unique<Win32Registry>(); }
 
 }  // namespace qlx

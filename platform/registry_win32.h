@@ -21,6 +21,8 @@ public:
     QueryResult queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) override;
     bool setValue(RegKey key, std::string_view name, uint32_t type, std::span<const uint8_t> data) override;
     bool closeKey(RegKey key) override;
+    // A named mutex of the session, one per key path.
+    std::unique_ptr<KeyLock> lockKey(std::string_view subPath) override;
 
 private:
     RegKey add(void* handle);

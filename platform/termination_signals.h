@@ -11,6 +11,10 @@ class QSocketNotifier;
 
 namespace qlx {
 
+// A write to a closed pipe (standard error read by a program that has gone)
+// fails with an error instead of ending the program. Call first thing.
+void ignoreBrokenPipes();
+
 class TerminationSignals final : public QObject {
     Q_OBJECT
 public:
@@ -22,8 +26,9 @@ public:
 
 signals:
     // On the event loop, never inside the signal handler; once for each
-    // batch of signals that arrived while the loop was busy.
-    void received();
+    // batch of signals that arrived while the loop was busy, with the number
+    // of the first of them.
+    void received(int signalNumber);
 
 private:
     void drain();

@@ -54,9 +54,13 @@ TerminationSignals::~TerminationSignals() {
 
 void TerminationSignals::drain() {
     char bytes[16];
-    while (::read(wakeUp[1], bytes, sizeof bytes) > 0) {
+    int first = 0;
+    for (ssize_t n; (n = ::read(wakeUp[1], bytes, sizeof bytes)) > 0;) {
+        if (first == 0) first = static_cast<unsigned char>(bytes[0]);
     }
-    emit received();
+    if (first != 0) emit received(first);
 }
+
+void ignoreBrokenPipes() { ::signal(SIGPIPE, SIG_IGN); }
 
 }  // namespace qlx

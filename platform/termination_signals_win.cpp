@@ -8,6 +8,9 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {}
 
 TerminationSignals::~TerminationSignals() = default;
 
-void TerminationSignals::drain() { emit received(); }
+void TerminationSignals::drain() { emit received(0); }
+
+// No pipe ends a Windows program.
+void ignoreBrokenPipes() {}
 
 }  // namespace qlx

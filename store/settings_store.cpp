@@ -154,7 +154,8 @@ bool clampToPlayable(Options& settings) {
     return changed;
 }
 
-StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table) {
+StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table, bool* optionsStored) {
+    if (optionsStored) *optionsStored = false;
     const std::optional<RegKey> software = registry.openSoftware();
     if (!software) {
         startAsFirstRun(settings, table);
@@ -171,6 +172,7 @@ StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable&
     std::array<uint8_t, kSettingsBytes> options = encodeSettings(settings);
     if (readExact(registry, key->key, kSettingsValueName, kRegBinary, options, notes)) {
         settings = decodeSettings(options);
+        if (optionsStored) *optionsStored = true;
     }
     applyLoadDefaults(settings, key->disposition);
 

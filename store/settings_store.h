@@ -1,5 +1,6 @@
-// The settings store: the options and the best-score table read from the
-// per-user key once at start-up and written back once at exit.
+// The settings store: the options and the best-score table as the per-user
+// key holds them, read and written whole. When to read and write, and how the
+// saves of copies of the game running at once merge, is settings_keeper.h's.
 //
 // Key Software\Orlenda\Quellix\1.0 under the current user, class "USERDATA".
 // Values:
@@ -63,7 +64,9 @@ enum class StoreOutcome {
 // When the key holds something the game cannot use (a value of the wrong type
 // or length, an option outside the range the game writes), the store is asked
 // to keep the stored content before the save replaces it.
-StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table);
+//
+// optionsStored, when given, tells whether the key held usable options.
+StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table, bool* optionsStored = nullptr);
 
 // Writes the options and every record, in the order SOLVINGDATA, then for
 // m 1..2, g 1..4, k 1..4: the score value and the three names. Failed writes

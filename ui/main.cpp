@@ -8,8 +8,10 @@
 #include "qt_services.h"
 #include "registry.h"
 #include "session_end.h"
+#include "termination_signals.h"
 
 int main(int argc, char* argv[]) {
+    qlx::ignoreBrokenPipes();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(qlx::kAppTitle));
     QApplication::setApplicationVersion(QStringLiteral(QLX_VERSION));  // the project's version, from the build
@@ -30,12 +32,14 @@ int main(int argc, char* argv[]) {
     qlx::Program program;
     auto window = qlx::startProgram(program, services);
     messages.setParent(window.get());
-    // SIGTERM, SIGHUP, SIGINT and the session manager close the window as
-    // its close box does.
+    // SIGTERM, SIGHUP, SIGINT and the session manager's end close the window
+    // as its close box does; its save request alone saves.
     qlx::SessionEnd sessionEnd(window.get());
     const int status = app.exec();
-    // However the event loop came to an end (a session manager's last word
-    // ends it at once), the window's unload runs: it saves, and only once.
+    // However the event loop came to an end, the window's unload runs: it
+    // saves, and only once.
     window->close();
-    return status;
+    // Ended by a signal: its status, whatever quit the event loop first (the
+    // main window closing at the end of a normal exit, say).
+    return sessionEnd.ending() ? sessionEnd.exitStatus() : status;
 }

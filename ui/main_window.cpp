@@ -169,7 +169,8 @@ void MainWindow::endGame(const char* message) {
     if (isRanked(program_.bestScores, config, game_.score)) {
         NameDialog nameDialog(game_.options.gameMode, services_.screen, this);
         nameDialog.exec();
-        insertScore(program_.bestScores, config, game_.score, nameDialog.userName());
+        program_.settings.enterScore(program_.bestScores, config, game_.score, nameDialog.userName());
+        saveChanges(program_);  // on the disk before anything else can happen; a failure is tried again later
         ScoresDialog scores(program_, services_.screen, this);
         scores.exec();
         // Asks for a sound file named "0", which does not exist, so it is silent; kept as the game always did.
@@ -219,6 +220,7 @@ void MainWindow::escapePressed() {
 void MainWindow::gridSizeChosen(int16_t index) {
     game_.options.gridSizeIndex = index;
     tickOnly(gridSizeActions_, optionField(&Options::gridSizeIndex), index);
+    keepChoice();
     board_->clear();
     resetBoard(game_);
     resizeWindow();
@@ -228,6 +230,7 @@ void MainWindow::gridSizeChosen(int16_t index) {
 void MainWindow::tileSizeChosen(int16_t index) {
     game_.options.tileSizeIndex = index;
     tickOnly(tileSizeActions_, optionField(&Options::tileSizeIndex), index);
+    keepChoice();
     resizeWindow();
     redrawBoard();
 }
@@ -236,23 +239,27 @@ void MainWindow::kindCountChosen(int16_t index) {
     const OptionField& kinds = optionField(&Options::numColors);
     game_.options.numColors = static_cast<int16_t>(kinds.min + index);
     tickOnly(kindCountActions_, kinds, game_.options.numColors);
+    keepChoice();
     newGame();
 }
 
 void MainWindow::tileSetChosen(int16_t index) {
     game_.options.tileSet = index;
     tickOnly(tileSetActions_, optionField(&Options::tileSet), index);
+    keepChoice();
     redrawBoard();
 }
 
 void MainWindow::standardGameChosen() {
     game_.options.gameMode = kStandardGame;
+    keepChoice();
     resetBoard(game_);
     startGame();
 }
 
 void MainWindow::fallingTilesChosen() {
     game_.options.gameMode = kFallingTiles;
+    keepChoice();
     newGame();
 }
 
@@ -272,6 +279,7 @@ void MainWindow::fallingOptionsChosen() {
     if (!options.okPressed) return;
     game_.options.fallSpeedIndex = options.speedIndex;
     game_.options.fallTimeIndex = options.timeIndex;
+    keepChoice();
     fallingTimer_.setInterval(tilePeriodFor(game_.options.fallSpeedIndex));
 }
 
@@ -291,10 +299,19 @@ void MainWindow::saveOnClose() {
     if (unloaded_) return;  // a window closed twice saves once
     unloaded_ = true;
     stopTimers();
-    if (services_.registry &&
-        saveSettings(*services_.registry, game_.options, program_.bestScores) == StoreOutcome::SoftwareUnavailable) {
+    // Nobody is there to answer a message when the session ends.
+    if (saveChanges(program_) == StoreOutcome::SoftwareUnavailable && !sessionEnding_) {
         services_.messages.show(kStoreFailedMessage);
     }
 }
+
+void MainWindow::endSession() {
+    sessionEnding_ = true;
+    close();
+}
+
+void MainWindow::keepChoice() { saveChanges(program_); }
+
+void MainWindow::saveNow() { saveChanges(program_); }
 
 }  // namespace qlx

@@ -44,6 +44,11 @@ public:
     void surfacePressed();   // a press on the window outside the board and the panel
     void escapePressed();    // pauses and minimises
     void saveOnClose();      // the window closes: the options and best scores are saved, once
+    // The session ends: the window closes as by its close box, but a failed
+    // save shows no message (nobody is there to answer it).
+    void endSession();
+    // Saves what changed since the last save, quietly (a checkpoint).
+    void saveNow();
     void boardPressed(double x, double y);
     // Keyboard play on the board: the arrow keys move the cell cursor, Space
     // and Enter play the cell under it. True when the key was one of these.
@@ -110,6 +115,9 @@ private:
     void endGame(const char* message = nullptr);
     void stopTimers();
     void showBestScore();
+    // An option was chosen: it is saved at once (quietly: a failure is tried
+    // again at the next save).
+    void keepChoice();
     std::string soundPath(const char* name) const;
 
     Program& program_;
@@ -137,6 +145,7 @@ private:
     bool cornerPending_ = false;  // resizeWindow asked for the corner; a window manager may not have placed it yet
     bool gameInProgress_ = false;
     bool unloaded_ = false;
+    bool sessionEnding_ = false;
 };
 
 }  // namespace qlx

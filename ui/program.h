@@ -9,13 +9,19 @@
 #include "registry.h"
 #include "services.h"
 #include "settings.h"
+#include "settings_keeper.h"
 
 namespace qlx {
 
 struct Program {
     GameState game;
     BestScoreTable bestScores;
+    SettingsKeeper settings;  // loads them, and saves each change as it is made
 };
+
+// Saves what changed since the last save (a best score, a cleared record, an
+// option), merged with what other copies of the game stored meanwhile.
+inline StoreOutcome saveChanges(Program& p) { return p.settings.save(p.game.options, p.bestScores); }
 
 // The configuration in play: its best scores are shown and entered.
 inline Configuration currentConfiguration(const Program& p) { return configurationOf(p.game.options); }

@@ -33,7 +33,8 @@ ScoresDialog::ScoresDialog(Program& program, const ScreenMetrics& screen, QWidge
     showRecord();
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(clearButton_, &QPushButton::clicked, this, [this] {
-        clearRecord(record());
+        program_.settings.clearScores(program_.bestScores, currentConfiguration(program_));
+        saveChanges(program_);  // kept at once; a failure is tried again at the next save
         showRecord();
     });
 }

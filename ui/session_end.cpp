@@ -4,26 +4,68 @@
 #include <QDialog>
 #include <QSessionManager>
 #include <QWidget>
+#include <chrono>
+#include <cstdlib>
 
+#include "main_window.h"
 #include "termination_signals.h"
 
 namespace qlx {
 
-SessionEnd::SessionEnd(QWidget* mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
+SessionEnd::SessionEnd(MainWindow* mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
     steps_.setInterval(10);
     connect(&steps_, &QTimer::timeout, this, &SessionEnd::step);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &SessionEnd::commitData);
+    qApp->installEventFilter(this);
 
-    connect(new TerminationSignals(this), &TerminationSignals::received, this, &SessionEnd::begin);
+    // The exit status after a signal is the one the signal itself would have given.
+    connect(new TerminationSignals(this), &TerminationSignals::received, this,
+            [this](int signalNumber) { begin(128 + signalNumber); });
 }
 
-void SessionEnd::commitData(QSessionManager& /*manager*/) { begin(); }
+SessionEnd::~SessionEnd() {
+    if (!deadline_.joinable()) return;
+    {
+        std::lock_guard lock(deadlineMutex_);
+        cancelled_ = true;
+    }
+    deadlineCancelled_.notify_all();
+    deadline_.join();
+}
 
-void SessionEnd::begin() {
+// A checkpoint, or the first half of a logout: either way the game saves and
+// goes on; when the session does end, the quit request follows.
+void SessionEnd::commitData(QSessionManager& /*manager*/) {
+    if (window_ && !ending_) window_->saveNow();
+}
+
+bool SessionEnd::eventFilter(QObject* watched, QEvent* event) {
+    // Only a quit while the game is still open: the one that follows its
+    // own close (the last window closed) goes through.
+    if (watched == qApp && event->type() == QEvent::Quit && !ending_ && window_ && window_->isVisible()) {
+        begin(0);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SessionEnd::begin(int exitStatus) {
     if (ending_) return;  // a second signal, or the session manager after a signal: one end
     ending_ = true;
+    exitStatus_ = exitStatus;
+    startDeadline();
     steps_.start();
     step();
+}
+
+void SessionEnd::startDeadline() {
+    deadline_ = std::thread([this, status = exitStatus_] {
+        std::unique_lock lock(deadlineMutex_);
+        if (!deadlineCancelled_.wait_for(lock, std::chrono::milliseconds(kSessionEndLimitMs),
+                                         [this] { return cancelled_; })) {
+            std::_Exit(status);  // the saves already made are on the disk; nothing half-written is left
+        }
+    });
 }
 
 // Runs on the event loop, so never inside a move: a move blocks the thread
@@ -47,8 +89,8 @@ void SessionEnd::step() {
         return;
     }
     steps_.stop();
-    if (window_) window_->close();  // its unload saves (once, whatever closes it)
-    QCoreApplication::quit();
+    if (window_) window_->endSession();  // its unload saves (once, whatever closes it), quietly
+    QCoreApplication::exit(exitStatus_);
 }
 
 }  // namespace qlx

@@ -8,15 +8,10 @@ namespace qlx {
 std::unique_ptr<MainWindow> startProgram(Program& program, Services& services) {
     GameState& game = program.game;
     program.bestScores = BestScoreTable{};
-    if (services.registry) {
-        if (loadSettings(*services.registry, game.options, program.bestScores) == StoreOutcome::SoftwareUnavailable) {
-            services.messages.show(kStoreFailedMessage);
-        }
-    } else {
-        game.options = firstRunOptions();  // nothing stored: a first run
+    program.settings = SettingsKeeper(services.registry);
+    if (program.settings.load(game.options, program.bestScores) == StoreOutcome::SoftwareUnavailable) {
+        services.messages.show(kStoreFailedMessage);
     }
-    // Whatever was stored, the game starts with options it can play.
-    clampToPlayable(game.options);
     resetBoard(game);
 
     auto window = std::make_unique<MainWindow>(program, services);

@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
-# End to end: the session ends while the game runs, and what was played is
-# saved all the same. The real program in a real X server, one case a run:
-#   TERM, HUP, INT  an option is chosen from the menu, then the signal comes
+# End to end: the session ends, or the program is killed or loses its
+# display, while the game runs, and what was played is saved all the same.
+# The real program in a real X server, one case a run:
+#   TERM, HUP, INT  an option is chosen from the menu, then the signal comes;
+#                   the exit status is the signal's (128 + its number)
 #   name            SIGTERM comes while the name dialog of a new best score is
 #                   open, with a name half typed
-#   manager         an option is chosen, then a session manager asks the game
-#                   to save itself for a logout (needs xsmp_logout)
+#   kill9           kill -9 right after the name dialog of a best score closed
+#   xgone           the X server dies with the Scores window open
+#   unsaved         no settings folder at all: SIGTERM while playing, and
+#                   while " Error Failerd" shows after Game > Exit, ends the
+#                   program within 2 seconds all the same
+#   pipe            standard output and error go to a pipe nobody reads
+#                   (`2>&1 | true`): the game lives through a whole game
+#   manager         an option is chosen, then a session manager logs out
+#                   (needs xsmp_logout)
+#   checkpoint      the session manager asks for a save without a shutdown:
+#                   the game goes on; a logout then ends it (needs xsmp_logout)
 #   session_end.sh PATH/TO/quellix CASE [PATH/TO/xsmp_logout]
 # Runs itself under xvfb-run when no DISPLAY is set.
 set -euo pipefail
@@ -42,11 +53,14 @@ choose_six_kinds() {
   [[ "$(xdotool getwindowname "$window")" == *" 6 Tiles" ]] || fail "6 kinds were not chosen"
 }
 
-# Waits for the program (or the session manager that runs it) to end by itself.
+# Waits for the program (or the session manager that runs it) to end by
+# itself within LIMIT seconds (default 10) with STATUS (default 0).
 ended() {
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end"
-  wait "$pid" || fail "the program ended with status $? ($(tr '\n' ' ' <"$work/log.txt"))"
+  local limit=${1:-10} expected=${2:-0} status=0
+  for _ in $(seq $((limit * 10))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end within $limit s"
+  wait "$pid" || status=$?
+  [ "$status" -eq "$expected" ] || fail "the program ended with status $status, not $expected ($(tr '\n' ' ' <"$work/log.txt"))"
   pid=0
 }
 
@@ -56,47 +70,136 @@ saved_options_are() {
   [ "$(grep -c '^"' "$settings")" -eq 129 ] || fail "the key does not hold its 129 values"
 }
 
+# Falling Tiles with 8 kinds and a batch every 3 seconds: the top row is
+# blocked within about 20 seconds. Clicks on the two lowest rows clear a
+# group or more first, so the score enters the (empty) best scores. Ends
+# with "Zed" typed into the name dialog, still open. Starts COMMAND... .
+play_to_a_best_score() {
+  mkdir -p "$(dirname "$settings")"
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n"SOLVINGDATA"=hex:%s\r\n\r\n' \
+    "02,00,00,00,01,00,00,00,08,00,01,00,01,00" >"$settings"
+  start "$@"
+  for row in 9 8; do
+    for col in $(seq 0 11); do
+      xdotool mousemove --sync $((X + col * 32 + 16)) $((Y + 24 + row * 32 + 16)) click 1
+    done
+  done
+  box=$(timeout 40 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "the game did not end"
+  eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
+  xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
+    fail "no name dialog: the score did not enter the best scores"
+  eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
+  xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 50 "Zed"
+  sleep 0.3
+}
+
+# The name dialog closes with Enter, and the scores window opens.
+enter_the_name() {
+  xdotool key Return
+  timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Scores$" >/dev/null || fail "no scores window"
+}
+
+zed_was_saved() {
+  grep -q '^"2STATS4_1_1"="Zed"' "$settings" || fail "the name saved was $(grep '^"2STATS4_1_1"' "$settings")"
+  grep -q '^"2STATS4_1VAL"=hex:00,00,00,00' "$settings" && fail "the best score saved was 0"
+  return 0
+}
+
+# The message box of the game (caption "Quellix") that shows now.
+message_box() { timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$"; }
+
 case "$what" in
   TERM | HUP | INT)
     start "$program"
     choose_six_kinds
     kill -s "$what" "$pid"
-    ended
+    ended 2 $((128 + $(kill -l "$what")))
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
     ;;
   name)
-    # Falling Tiles with 8 kinds and a batch every 3 seconds: the top row is
-    # blocked within about 20 seconds. Clicks on the two lowest rows clear a
-    # group or more first, so the score enters the (empty) best scores.
-    mkdir -p "$(dirname "$settings")"
-    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n"SOLVINGDATA"=hex:%s\r\n\r\n' \
-      "02,00,00,00,01,00,00,00,08,00,01,00,01,00" >"$settings"
-    start "$program"
-    for row in 9 8; do
-      for col in $(seq 0 11); do
-        xdotool mousemove --sync $((X + col * 32 + 16)) $((Y + 24 + row * 32 + 16)) click 1
-      done
-    done
-    box=$(timeout 40 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "the game did not end"
-    eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
-    xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
-    dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
-      fail "no name dialog: the score did not enter the best scores"
-    eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
-    xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 50 "Zed"
-    sleep 0.3
+    play_to_a_best_score "$program"
     kill -s TERM "$pid"
-    ended
-    grep -q '^"2STATS4_1_1"="Zed"' "$settings" || fail "the name saved was $(grep '^"2STATS4_1_1"' "$settings")"
-    grep -q '^"2STATS4_1VAL"=hex:00,00,00,00' "$settings" && fail "the best score saved was 0"
+    ended 2 143
+    zed_was_saved
+    ;;
+  kill9)
+    play_to_a_best_score "$program"
+    enter_the_name
+    kill -s KILL "$pid"
+    ended 2 137
+    zed_was_saved
+    ;;
+  xgone)
+    # A display of its own, so that killing it leaves the test's own alone.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    server=$!
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "no second X server"
+    export DISPLAY=":$(cat "$work/display")"
+    play_to_a_best_score "$program"
+    enter_the_name
+    kill -s KILL "$server"
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$pid" 2>/dev/null && fail "the program outlived its display"
+    pid=0
+    zed_was_saved
+    ;;
+  unsaved)
+    # No HOME and no XDG_CONFIG_HOME: "Software" cannot be opened at all.
+    for way in playing exit; do
+      env -u HOME -u XDG_CONFIG_HOME "$program" >"$work/log.txt" 2>&1 &
+      pid=$!
+      box=$(message_box) || fail "no message at start-up"
+      xdotool windowactivate --sync "$box" 2>/dev/null || xdotool mousemove --sync 10 10
+      eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
+      xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
+      window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
+      sleep 0.5
+      if [ "$way" = exit ]; then
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove --sync $((X + 20)) $((Y + 10)) click 1  # Game
+        sleep 0.3
+        xdotool key Up Return  # its last item: Exit
+        message_box >/dev/null || fail "no message when the save at exit failed"
+      fi
+      kill -s TERM "$pid"
+      ended 2 143
+    done
+    ;;
+  pipe)
+    # The reader of the pipe ends at once: every write fails (EPIPE).
+    play_to_a_best_score bash -c '"$0" 2>&1 | true; exit "${PIPESTATUS[0]}"' "$program"
+    enter_the_name
+    kill -0 "$pid" 2>/dev/null || fail "the program died"
+    xdotool key space  # OK, which has the focus: the scores window closes; the end dialog
+    timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Wow$" >/dev/null ||
+      fail "no end dialog after the scores"
+    kill -s TERM "$(xdotool getwindowpid "$window")"
+    ended 2 143
+    zed_was_saved
     ;;
   manager)
     [ -x "$helper" ] || fail "no session manager to run the program under"
     start "$helper" "$program"
     choose_six_kinds
-    kill -s USR1 "$pid"  # the session manager now asks for the save of a logout
-    ended
+    kill -s USR1 "$pid"  # the session manager now logs out
+    ended 2 0
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
+    ;;
+  checkpoint)
+    [ -x "$helper" ] || fail "no session manager to run the program under"
+    start "$helper" "$program"
+    choose_six_kinds
+    rm -f "$settings"  # whatever is in the file now was written by the checkpoint
+    kill -s USR2 "$pid"
+    for _ in $(seq 30); do [ -f "$settings" ] && break; sleep 0.1; done
+    saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "the program ended at a checkpoint"
+    xdotool search --onlyvisible --name "^Quellix - " >/dev/null || fail "the window is gone after a checkpoint"
+    kill -s USR1 "$pid"
+    ended 2 0
     ;;
   *) fail "no such case" ;;
 esac

@@ -1,9 +1,11 @@
 // A session manager of one client, for the end-to-end test: runs a command
-// with SESSION_MANAGER pointing here and, once told (SIGUSR1), asks it to
-// save itself for a shutdown, as a logout does. A command that has not ended
-// 3 seconds after its save is told to die. Exits with the command's exit
-// status; 3 when it never took part in the session, 4 when it ended only
-// when told to die.
+// with SESSION_MANAGER pointing here. Told SIGUSR2, it asks the command to
+// save itself without a shutdown (a checkpoint), after which the command
+// should go on. Told SIGUSR1, it logs out as a session manager does: asks
+// the command to save itself for a shutdown and, once it has, tells it to
+// die. Exits with the command's exit status; 3 when it never took part in
+// the session, 4 when it ended before it was told to die (at a save
+// request).
 //
 //   xsmp_logout COMMAND [ARGUMENT...]
 #include <X11/ICE/ICElib.h>
@@ -25,6 +27,7 @@ SmsConn client = nullptr;
 bool registered = false;
 bool saved = false;
 volatile sig_atomic_t logoutAsked = 0;
+volatile sig_atomic_t checkpointAsked = 0;
 
 Status newClient(SmsConn conn, SmPointer, unsigned long* mask, SmsCallbacks* cb, char**) {
     client = conn;
@@ -76,27 +79,35 @@ int main(int argc, char** argv) {
     for (int i = 0; i < count; ++i) IceSetHostBasedAuthProc(listeners[i], anyLocalClient);
     setenv("SESSION_MANAGER", IceComposeNetworkIdList(count, listeners), 1);
     signal(SIGUSR1, [](int) { logoutAsked = 1; });
+    signal(SIGUSR2, [](int) { checkpointAsked = 1; });
 
     const pid_t command = fork();
     if (command == 0) {
         signal(SIGUSR1, SIG_DFL);
+        signal(SIGUSR2, SIG_DFL);
         execvp(argv[1], argv + 1);
         _exit(127);
     }
     IceConn connection = nullptr;  // the command's
     bool asked = false, died = false;
-    for (int waited = 0, status = 0;;) {
+    for (int status = 0;;) {
         if (waitpid(command, &status, WNOHANG) == command) {
-            if (registered && !died) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            if (registered && (died || !asked)) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             std::fprintf(stderr, "xsmp_logout: the command %s\n",
-                         registered ? "ended only when told to die" : "never joined the session");
+                         registered ? "ended at a save request, before it was told to die" : "never joined the session");
             return registered ? 4 : 3;
         }
+        if (checkpointAsked && registered && !asked) {
+            checkpointAsked = 0;
+            saved = false;
+            SmsSaveYourself(client, SmSaveBoth, False, SmInteractStyleNone, False);
+        }
         if (logoutAsked && registered && !asked) {
+            saved = false;
             SmsSaveYourself(client, SmSaveBoth, True, SmInteractStyleNone, False);
             asked = true;
         }
-        if (saved && !died && ++waited > 60) {  // 60 rounds of 50 ms
+        if (asked && saved && !died) {  // every client has saved: the session ends
             SmsDie(client);
             died = true;
         }

@@ -57,7 +57,8 @@ void ScoresWindowTest::optionsAndScoresSurviveARestart() {
         p.window->tileSetChosen(1);
         p.window->tileSizeChosen(0);
         p.window->kindCountChosen(3);
-        p.program.bestScores.recordFor({1, 2, 8}) = {{40000, 12, 0}, {"Long Score", "ann", "Anononymous"}};
+        p.program.settings.enterScore(p.program.bestScores, {1, 2, 8}, 12, "ann");
+        p.program.settings.enterScore(p.program.bestScores, {1, 2, 8}, 40000, "Long Score");
         QVERIFY(p.messages.shown.empty());
         p.window->exitChosen();
     }
