@@ -15,6 +15,10 @@
 #                   (`2>&1 | true`): the game lives through a whole game
 #   manager         an option is chosen, then a session manager logs out
 #                   (needs xsmp_logout)
+#   copies          two copies of the game at once, each on a display of its
+#                   own, each enter a best score and choose an option, then
+#                   leave one after the other (both orders) and together:
+#                   both scores are kept, once each, and both options
 #   checkpoint      the session manager asks for a save without a shutdown:
 #                   the game goes on; a logout then ends it (needs xsmp_logout)
 #   session_end.sh PATH/TO/quellix CASE [PATH/TO/xsmp_logout]
@@ -32,6 +36,8 @@ fi
 set -m  # background jobs of their own, which do not ignore SIGINT as a script's would
 
 source "$(dirname "$(readlink -f "$0")")/private_session.sh"
+# Also stopped on the way out: the copies of the game and the X servers of their own.
+trap 'kill ${pids[@]:-} $(cat "$work/servers" 2>/dev/null) 2>/dev/null; [ "${pid:-0}" -gt 0 ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL ($what): $*" >&2; exit 1; }
 
@@ -106,6 +112,25 @@ zed_was_saved() {
   return 0
 }
 
+# Starts an X server of its own; prints its display.
+own_display() {
+  local file
+  file=$(mktemp "$work/display.XXXXXX")
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$file" >/dev/null 2>&1 &
+  echo $! >>"$work/servers"
+  for _ in $(seq 50); do [ -s "$file" ] && break; sleep 0.1; done
+  [ -s "$file" ] || fail "no X server of its own"
+  echo ":$(cat "$file")"
+}
+
+# Game > Exit, as a player does it.
+exit_through_menu() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --sync $((X + 20)) $((Y + 10)) click 1
+  sleep 0.3
+  xdotool key Up Return  # its last item: Exit
+}
+
 # The message box of the game (caption "Quellix") that shows now.
 message_box() { timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$"; }
 
@@ -157,10 +182,7 @@ case "$what" in
       window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
       sleep 0.5
       if [ "$way" = exit ]; then
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        xdotool mousemove --sync $((X + 20)) $((Y + 10)) click 1  # Game
-        sleep 0.3
-        xdotool key Up Return  # its last item: Exit
+        exit_through_menu
         message_box >/dev/null || fail "no message when the save at exit failed"
       fi
       kill -s TERM "$pid"
@@ -178,6 +200,76 @@ case "$what" in
     kill -s TERM "$(xdotool getwindowpid "$window")"
     ended 2 143
     zed_was_saved
+    ;;
+  copies)
+    displays=("$(own_display)" "$(own_display)")
+    names=(One Two)
+    # Copy One chooses 6 kinds, copy Two the second tile set.
+    option_keys=("Down Down Down Right Down Return" "Down Down Down Down Right Down Return")
+    for order in "One Two" "Two One" "together"; do
+      rm -rf "$XDG_CONFIG_HOME"
+      pids=() windows=()
+      for i in 0 1; do  # both play at once, each on its display; the best-score file is shared
+        export DISPLAY=${displays[$i]}
+        mkdir -p "$(dirname "$settings")"
+        [ -f "$settings" ] || printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n"SOLVINGDATA"=hex:%s\r\n\r\n' \
+          "02,00,00,00,01,00,00,00,08,00,01,00,01,00" >"$settings"
+        "$program" >"$work/log$i.txt" 2>&1 &
+        pids[$i]=$!
+        windows[$i]=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
+      done
+      for i in 0 1; do
+        export DISPLAY=${displays[$i]}
+        eval "$(xdotool getwindowgeometry --shell "${windows[$i]}")"
+        for col in $(seq 0 11); do xdotool mousemove --sync $((X + col * 32 + 16)) $((Y + 24 + 9 * 32 + 16)) click 1; done
+      done
+      for i in 0 1; do
+        export DISPLAY=${displays[$i]}
+        box=$(timeout 40 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "copy ${names[$i]}: no end"
+        eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
+        xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
+        dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
+          fail "copy ${names[$i]}: no name dialog"
+        eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
+        xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 30 "${names[$i]}"
+        xdotool key Return
+        timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Scores$" >/dev/null || fail "no scores window"
+        xdotool key space
+        timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Wow$" >/dev/null || fail "no end dialog"
+        xdotool key Escape
+        sleep 0.3
+        window=${windows[$i]}
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove --sync $((X + 60)) $((Y + 10)) click 1
+        sleep 0.3
+        xdotool key ${option_keys[$i]}
+        sleep 0.3
+      done
+      case "$order" in
+        "One Two") sequence=(0 1) ;;
+        "Two One") sequence=(1 0) ;;
+        together) sequence=() ;;
+      esac
+      if [ ${#sequence[@]} -eq 0 ]; then
+        kill -s TERM "${pids[0]}" "${pids[1]}"
+      else
+        for i in "${sequence[@]}"; do
+          export DISPLAY=${displays[$i]} window=${windows[$i]}
+          exit_through_menu
+          sleep 0.5
+        done
+      fi
+      for i in 0 1; do
+        pid=${pids[$i]}
+        ended 5 $([ "$order" = together ] && echo 143 || echo 0)
+      done
+      for name in One Two; do
+        [ "$(grep -c "^\"2STATS4_1_[123]\"=\"$name\"" "$settings")" -eq 1 ] ||
+          fail "($order) $name's score is not there once: $(grep '^"2STATS4_1_' "$settings" | tr '\r\n' '  ')"
+      done
+      saved_options_are "02,00,00,00,01,00,01,00,06,00,01,00,01,00"
+      echo "two copies ($order): both scores and both options kept"
+    done
     ;;
   manager)
     [ -x "$helper" ] || fail "no session manager to run the program under"
