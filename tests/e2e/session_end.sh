@@ -37,7 +37,7 @@ set -m  # background jobs of their own, which do not ignore SIGINT as a script's
 
 source "$(dirname "$(readlink -f "$0")")/private_session.sh"
 # Also stopped on the way out: the copies of the game and the X servers of their own.
-trap 'kill ${pids[@]:-} $(cat "$work/servers" 2>/dev/null) 2>/dev/null; [ "${pid:-0}" -gt 0 ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill ${pids[@]:-} $(cat "$work/servers" 2>/dev/null) 2>/dev/null || true; [ "${pid:-0}" -gt 0 ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 
 fail() { echo "FAIL ($what): $*" >&2; exit 1; }
 
