@@ -285,7 +285,8 @@ case "$what" in
     choose_six_kinds
     rm -f "$settings"  # whatever is in the file now was written by the checkpoint
     kill -s USR2 "$pid"
-    for _ in $(seq 30); do [ -f "$settings" ] && break; sleep 0.1; done
+    # The key is made empty first, then written whole: wait for the whole of it.
+    for _ in $(seq 30); do [ "$(grep -c '^"' "$settings" 2>/dev/null)" = 129 ] && break; sleep 0.1; done
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
     sleep 1
     kill -0 "$pid" 2>/dev/null || fail "the program ended at a checkpoint"
