@@ -69,4 +69,12 @@ float twipsPerPixel(bool horizontal) {
 float QtScreenMetrics::twipsPerPixelX() const { return twipsPerPixel(true); }
 float QtScreenMetrics::twipsPerPixelY() const { return twipsPerPixel(false); }
 
+ScreenArea QtScreenMetrics::availableArea(int x, int y) const {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return {0, 0, 1 << 20, 1 << 20};  // no screen at all: room for anything
+    const QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 }  // namespace qlx

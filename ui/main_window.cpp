@@ -98,7 +98,7 @@ void MainWindow::redrawBoard(const Cells& cells, const Cell* pointsCell, int32_t
     board_->clear();
     {
         QPainter p(&board_->image());
-        drawBoard(p, game_, cells, tilePictures_.list(game_.options.tileSizeIndex));
+        drawBoard(p, game_, cells, tilePictures_.listOfSize(tileSize(game_)));
         if (pointsCell) {
             p.setFont(board_->font());
             p.setPen(board_->palette().color(QPalette::WindowText));
