@@ -111,9 +111,9 @@ private:
     // The layout for a screen's usable area: tile size, board, panel and button.
     void layOut(const ScreenArea& area);
     // The outer size that the layout formulas give for a tile size, and the
-    // inner size that holds the panel wholly.
+    // inner size that holds the board and the panel wholly.
     QSize formulaOuterSize(int tile) const;
-    QSize roomForPanel(int tile) const;
+    QSize roomForControls(int tile) const;
 
     // A new game of the options in force on a fresh board.
     void newGame();

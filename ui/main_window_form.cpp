@@ -195,18 +195,20 @@ QSize MainWindow::formulaOuterSize(int tile) const {
     return {static_cast<int>(std::lround(widthTwips / tppX)), static_cast<int>(std::lround(heightTwips / tppY))};
 }
 
-// The panel wholly inside the window, with as much room below it as above it.
-QSize MainWindow::roomForPanel(int tile) const {
+// The board and the panel wholly inside the window, with as much room below
+// the panel as above it.
+QSize MainWindow::roomForControls(int tile) const {
     return {game_.numCols * tile + kPanelGap + statsFrame_->width(),
-            menuBar()->sizeHint().height() + kPanelGap + statsFrame_->height() + kPanelGap};
+            menuBar()->sizeHint().height() + std::max(game_.numRows * tile, kPanelGap + statsFrame_->height() + kPanelGap)};
 }
 
 // The layout formulas at the chosen tile size where the window then fits the
 // screen; else at the largest tile size that fits (the pictures are vectors).
-// The window grows beyond the formulas only where they would cut off the panel.
+// The window grows beyond the formulas only where they would cut off the panel
+// (or the board, where a window manager's frame is taller than they allow).
 void MainWindow::layOut(const ScreenArea& area) {
     const QSize frame = frameGeometry().size() - geometry().size();
-    const auto outerSizeAt = [&](int tile) { return formulaOuterSize(tile).expandedTo(roomForPanel(tile) + frame); };
+    const auto outerSizeAt = [&](int tile) { return formulaOuterSize(tile).expandedTo(roomForControls(tile) + frame); };
     const int chosen = tilePixels(game_.options.tileSizeIndex);
     int tile = chosen;
     while (tile > kSmallestTile &&
@@ -238,7 +240,7 @@ void MainWindow::layOut(const ScreenArea& area) {
 void MainWindow::fitOuterSize() {
     if (outerSize_.isEmpty()) return;
     const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize inner = (outerSize_ - frame).expandedTo(roomForPanel(tileSize(game_)));
+    const QSize inner = (outerSize_ - frame).expandedTo(roomForControls(tileSize(game_)));
     if (size() != inner || minimumSize() != inner) setFixedSize(inner);
 }
 

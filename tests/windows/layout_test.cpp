@@ -77,7 +77,7 @@ void LayoutTest::everyGridAndTileSizeShowsThePanelAndTheButtonWhole() {
             const QRect inner = w.centralWidget()->rect();
             const QRect panel = w.statsFrame()->geometry();
             const QRect button = w.resumeButton()->geometry();
-            QVERIFY2(inner.contains(panel) && inner.contains(button), qPrintable(at));
+            QVERIFY2(inner.contains(panel) && inner.contains(button) && inner.contains(w.board()->geometry()), qPrintable(at));
             QVERIFY2(!button.intersects(panel), qPrintable(at));
             QVERIFY2(!button.intersects(inWindow(w.timeLabel(), w.centralWidget())), qPrintable(at));
             QVERIFY2(QRect(QPoint(0, 0), panel.size()).contains(w.timeLabel()->geometry()), qPrintable(at));
