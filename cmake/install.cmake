@@ -11,6 +11,11 @@
 #   share/metainfo/example.orlenda.Quellix.metainfo.xml
 #   share/icons/hicolor/NxN/apps/example.orlenda.Quellix.png, scalable/apps/….svg
 #   share/doc/quellix/copyright
+#   share/man/man6/quellix.6.gz
+#
+# The Debian package puts the command where Debian keeps games, /usr/games
+# (games/quellix -> ../lib/quellix/quellix), and adds the Debian changelog
+# (see cmake/debian_package.cmake.in).
 #
 # On Windows the program folder is bin/ itself.
 include(GNUInstallDirs)
@@ -47,27 +52,53 @@ if(NOT WIN32)
   install(FILES "${qlx_icons}/quellix.svg" RENAME "${QLX_APP_ID}.svg"
           DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps")
   install(FILES "${CMAKE_SOURCE_DIR}/LICENSE" RENAME copyright DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/quellix")
+
+  # The manual page, compressed as Debian keeps manual pages (no name or time
+  # in the gzip header, so that the same page gives the same bytes).
+  find_program(QLX_GZIP gzip REQUIRED)
+  set(qlx_man "${CMAKE_CURRENT_BINARY_DIR}/man/quellix.6")
+  add_custom_command(OUTPUT "${qlx_man}.gz"
+    COMMAND "${CMAKE_COMMAND}" -E copy "${CMAKE_SOURCE_DIR}/assets/man/quellix.6" "${qlx_man}"
+    COMMAND "${QLX_GZIP}" -9nf "${qlx_man}"
+    DEPENDS "${CMAKE_SOURCE_DIR}/assets/man/quellix.6" VERBATIM)
+  add_custom_target(quellix_manual ALL DEPENDS "${qlx_man}.gz")
+  install(FILES "${qlx_man}.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
 endif()
 
-# The Debian package: cpack -G DEB in the build folder gives quellix_1.0_<arch>.deb.
+# The Debian package: cpack -G DEB in the build folder gives quellix_1.0-1_<arch>.deb.
 set(CPACK_PACKAGE_NAME "quellix")
 set(CPACK_PACKAGE_VENDOR "Orlenda")
 set(CPACK_PACKAGE_CONTACT "Quellix developers <quellix@orlenda.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tile-clearing puzzle game")
+# Lines of at most 80 characters, as Debian's tools show them.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Click a group of two or more touching tiles of one kind: it vanishes and scores more the bigger it is. "
-  "A Standard Game on a full board, or Falling Tiles against the clock, with four grid sizes, five picture "
-  "sets and the best scores of every game.")
+  "Quellix is a puzzle for one player on a grid of square tiles of five to\n"
+  "eight kinds. Click a group of two or more touching tiles of one kind: it\n"
+  "vanishes and scores more the bigger it is, the tiles above fall down and\n"
+  "the rows slide right. The game ends when no group is left.\n"
+  "\n"
+  "Play a Standard Game on a full board, or Falling Tiles, where new tiles\n"
+  "drop in from the top while the clock counts down. Four grid sizes, three\n"
+  "tile sizes and five picture sets; the three best scores of every game are\n"
+  "kept with the players' names.")
 set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_SOURCE_DIR}/LICENSE")
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# A Debian revision of the upstream version, whose history is the Debian changelog.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orlenda.example/")
-# The libraries the program links are found by dpkg-shlibdeps;
-# Qt's platform, image and audio plugins come with those libraries' packages.
+# The libraries the program links are found by dpkg-shlibdeps and added to
+# these; Qt's platform, image and audio plugins come with those libraries'
+# packages. The window and its dialogs are measured with Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The sans-serif with the widths the dialogs were laid out for.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# After the files are laid out for the package and before it is packed: the
+# command into /usr/games, the Debian changelog, and the compiler's notes out
+# of the program as Debian's own strip leaves it.
+find_program(QLX_GZIP gzip)
+configure_file("${CMAKE_SOURCE_DIR}/cmake/debian_package.cmake.in" "${CMAKE_BINARY_DIR}/debian_package.cmake" @ONLY)
+set(CPACK_PRE_BUILD_SCRIPTS "${CMAKE_BINARY_DIR}/debian_package.cmake")
 include(CPack)

@@ -32,7 +32,9 @@ bool isInside(const GameState& s, int16_t index) {
     return x >= 1 && x <= s.numCols && y >= 1 && y <= s.numRows;
 }
 
-int16_t tileSize(const GameState& s) { return tilePixels(s.options.tileSizeIndex); }
+int16_t tileSize(const GameState& s) {
+    return s.screenTileSize > 0 ? s.screenTileSize : tilePixels(s.options.tileSizeIndex);
+}
 int16_t boardWidth(const GameState& s) { return i16(s.numCols * tileSize(s)); }
 int16_t boardHeight(const GameState& s) { return i16(s.numRows * tileSize(s)); }
 

@@ -50,6 +50,11 @@ struct GameState {
 
     int32_t score = 0;
     int32_t clockSeconds = 0;
+
+    // The tile edge in pixels on screen when the window has shrunk the board
+    // to fit a screen too small for the chosen tile size; 0 while the chosen
+    // size (options.tileSizeIndex) is shown. The options never change with it.
+    int16_t screenTileSize = 0;
 };
 
 // Sets the grid size and lays out border, empty and to-be-dealt cells for the game mode.
@@ -63,7 +68,8 @@ int16_t cellCol(const GameState& s, int16_t index);
 int16_t cellRow(const GameState& s, int16_t index);
 bool isInside(const GameState& s, int16_t index);
 
-// The tile size in force, in pixels, and the playing area's size in pixels.
+// The tile size on screen, in pixels (the chosen size, or the smaller one the
+// screen fits), and the playing area's size in pixels at that size.
 int16_t tileSize(const GameState& s);
 int16_t boardWidth(const GameState& s);
 int16_t boardHeight(const GameState& s);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
@@ -13,9 +14,23 @@
 
 namespace qlx {
 
+namespace {
+constexpr int kTitleBarButtons = 160;  // pixels: a title bar's icon, buttons and margins
+}  // namespace
+
 void QtMessageBox::show(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
+    // A short text makes a narrow box, whose title bar would show no more of
+    // the caption than "...": the box is made wide enough for the caption in
+    // a title bar's bold font, half as wide again, beside the title bar's buttons.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) * 3 / 2 + kTitleBarButtons;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     box.exec();
 }
 
@@ -68,5 +83,13 @@ float twipsPerPixel(bool horizontal) {
 
 float QtScreenMetrics::twipsPerPixelX() const { return twipsPerPixel(true); }
 float QtScreenMetrics::twipsPerPixelY() const { return twipsPerPixel(false); }
+
+ScreenArea QtScreenMetrics::availableArea(int x, int y) const {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return {0, 0, 1 << 20, 1 << 20};  // no screen at all: room for anything
+    const QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
 
 }  // namespace qlx

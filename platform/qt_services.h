@@ -55,6 +55,7 @@ class QtScreenMetrics final : public ScreenMetrics {
 public:
     float twipsPerPixelX() const override;
     float twipsPerPixelY() const override;
+    ScreenArea availableArea(int x, int y) const override;
 };
 
 }  // namespace qlx

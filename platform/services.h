@@ -45,12 +45,23 @@ public:
     virtual void open(const std::string& url) = 0;
 };
 
+// A rectangle of the desktop in device-independent pixels.
+struct ScreenArea {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // Twips (1/1440 inch) per device-independent pixel; 15 on a 96-dpi screen.
+// And the room a window has: the part of the screen holding a point that
+// windows may cover (the screen less the desktop's panels).
 class ScreenMetrics {
 public:
     virtual ~ScreenMetrics() = default;
     virtual float twipsPerPixelX() const = 0;
     virtual float twipsPerPixelY() const = 0;
+    virtual ScreenArea availableArea(int x, int y) const = 0;
 };
 
 }  // namespace qlx

@@ -1,6 +1,7 @@
 #include "falling_options_dialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -46,12 +47,16 @@ void settleOnItem(QComboBox* box) {
 FallingOptionsDialog::FallingOptionsDialog(const ScreenMetrics& screen, QWidget* parent) : QDialog(parent) {
     const TwipScale tw(screen);
     makeDialogWindow(this, QStringLiteral("Set Falling Tile Game Options"), tw, 4680, 3195);
-    designLabel(this, "speedCaption", QStringLiteral("Tiles falls for every"), tw, 630, 795, uiFont(9.75));
+    QLabel* speedCaption = designLabel(this, "speedCaption", QStringLiteral("Tiles falls for every"), tw, 630, 795, uiFont(9.75));
     speedBox_ = designCombo(this, "speedBox", QStringLiteral("Combo1"), tw, 2445, 750, 780, 315);
-    designLabel(this, "secondsCaption", QStringLiteral("Seconds"), tw, 3555, 825, uiFont(8.25));
-    designLabel(this, "timeCaption", QStringLiteral("Game Ends after"), tw, 825, 1335, uiFont(9.75));
+    QLabel* seconds = designLabel(this, "secondsCaption", QStringLiteral("Seconds"), tw, 3555, 825, uiFont(8.25));
+    QLabel* timeCaption = designLabel(this, "timeCaption", QStringLiteral("Game Ends after"), tw, 825, 1335, uiFont(9.75));
     timeBox_ = designCombo(this, "timeBox", QStringLiteral("Combo2"), tw, 2415, 1305, 840, 315);
-    designLabel(this, "minutesCaption", QStringLiteral("Minutes"), tw, 3690, 1335, uiFont(8.25));
+    QLabel* minutes = designLabel(this, "minutesCaption", QStringLiteral("Minutes"), tw, 3690, 1335, uiFont(8.25));
+    keepLeftOf(speedCaption, speedBox_);
+    keepLeftOf(timeCaption, timeBox_);
+    widenToHold(this, seconds);
+    widenToHold(this, minutes);
     okButton_ = designButton(this, "okButton", QStringLiteral("Ok"), tw, 1005, 2460, 1095, 360);
     cancelButton_ = designButton(this, "cancelButton", QStringLiteral("Cancel"), tw, 2655, 2445, 1020, 390);
     setDialogButtons(this, nullptr, cancelButton_);

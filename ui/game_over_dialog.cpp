@@ -19,6 +19,7 @@ GameOverDialog::GameOverDialog(int32_t score, const ScreenMetrics& screen, QWidg
     playAgainButton_ = designButton(this, "playAgainButton", QStringLiteral(" Play Again "), tw, 1335, 2550, 1425, 375);
     cancelButton_ = designButton(this, "cancelButton", QStringLiteral("Cancel"), tw, 3345, 2535, 1455, 375);
     setLabel(infoLabel_, infoText(score));
+    widenToHold(this, infoLabel_, infoLabel_->x());
     playAgain_ = false;
     setDialogButtons(this, nullptr, cancelButton_);
     // Esc, the close box and Cancel all leave playAgain false.

@@ -98,7 +98,7 @@ void MainWindow::redrawBoard(const Cells& cells, const Cell* pointsCell, int32_t
     board_->clear();
     {
         QPainter p(&board_->image());
-        drawBoard(p, game_, cells, tilePictures_.list(game_.options.tileSizeIndex));
+        drawBoard(p, game_, cells, tilePictures_.listOfSize(tileSize(game_)));
         if (pointsCell) {
             p.setFont(board_->font());
             p.setPen(board_->palette().color(QPalette::WindowText));
@@ -272,7 +272,7 @@ void MainWindow::scoresChosen() {
 // The new period applies to the running timer at once, without enabling or
 // disabling it; the new playing time from the next game on.
 void MainWindow::fallingOptionsChosen() {
-    FallingOptionsDialog options(services_.screen);  // no owner: the one dialog that shows in the task bar
+    FallingOptionsDialog options(services_.screen, this);  // opens over the game, as every dialog does
     options.speedIndex = game_.options.fallSpeedIndex;
     options.timeIndex = game_.options.fallTimeIndex;
     options.exec();
@@ -287,7 +287,7 @@ void MainWindow::fallingOptionsChosen() {
 void MainWindow::helpChosen() { services_.help.showContents(services_.appFolder + "/QLX.hlp"); }
 
 void MainWindow::aboutChosen() {
-    AboutDialog about(QString::fromLatin1(kWebSite), [this] { openWebSite(services_); }, services_.screen);
+    AboutDialog about(QString::fromLatin1(kWebSite), [this] { openWebSite(services_); }, services_.screen, this);
     about.exec();
 }
 

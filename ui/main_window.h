@@ -35,7 +35,13 @@ public:
 
     // Game procedures.
     void startGame();
+    // Lays the window out for the grid and tile size and puts it in the top-left
+    // corner of its screen. Where the chosen tile size does not fit the screen,
+    // the board is shown with the largest tile size that fits, laid out alike.
     void resizeWindow();
+    // The same fit, where the window is, after it changed screens or its screen
+    // changed its area or scale; the board is drawn again at its new size.
+    void fitToScreen();
     void setPaused(bool paused);
     // Ticks the option menus as the options say and writes the grid sizes' captions.
     void applyOptionsToMenus();
@@ -102,6 +108,12 @@ private:
     void buildControls();
     void buildMenus();
     void fitOuterSize();
+    // The layout for a screen's usable area: tile size, board, panel and button.
+    void layOut(const ScreenArea& area);
+    // The outer size that the layout formulas give for a tile size, and the
+    // inner size that holds the board and the panel wholly.
+    QSize formulaOuterSize(int tile) const;
+    QSize roomForControls(int tile) const;
 
     // A new game of the options in force on a fresh board.
     void newGame();
@@ -142,6 +154,7 @@ private:
     OptionActions<&Options::tileSet> tileSetActions_{};
 
     QSize outerSize_;             // the window's size with its frame, as resizeWindow computes it
+    QPoint corner_;               // the top-left corner of the screen that resizeWindow put the window in
     bool cornerPending_ = false;  // resizeWindow asked for the corner; a window manager may not have placed it yet
     bool gameInProgress_ = false;
     bool unloaded_ = false;

@@ -15,6 +15,7 @@
 #include "board_picture.h"
 #include "captions.h"
 #include "main_window.h"
+#include "screen_watch.h"
 #include "stats_frame.h"
 #include "ui_look.h"
 
@@ -27,6 +28,7 @@ constexpr float kExtraHeightTwips = 1000.0f;
 constexpr float kExtraWidthTwips = 600.0f;
 constexpr float kMoreWidthTwips = 1000.0f;
 constexpr int kPanelGap = 15;  // pixels
+constexpr int kSmallestTile = 8;  // pixels: the least that a board is shrunk to on a small screen
 
 }  // namespace
 
@@ -38,6 +40,7 @@ MainWindow::MainWindow(Program& program, Services& services, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     buildControls();
     buildMenus();
+    new ScreenWatch(this, [this] { fitToScreen(); });
     connect(&clockTimer_, &GameTimer::tick, this, &MainWindow::clockTick);
     connect(&fallingTimer_, &GameTimer::tick, this, &MainWindow::fallingTick);
 }
@@ -90,6 +93,11 @@ void MainWindow::buildControls() {
     timeLabel_ = designLabel(statsFrame_, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
     setBackground(timeLabel_, kWindowBackground);
     for (QLabel* l : statsFrame_->findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
+    // Wider than its design where this system's fonts need it, so that neither
+    // the caption nor a caption label is cut at its right edge.
+    int panelWidth = std::max(statsFrame_->width(), captionMetrics.horizontalAdvance(statsFrame_->title()) + 14);
+    for (QLabel* l : {scoreCaption, bestScoreCaption}) panelWidth = std::max(panelWidth, l->geometry().right() + 4);
+    statsFrame_->setFixedWidth(panelWidth);
     // Read by screen readers with what they count, e.g. "Score 45".
     nameCount(scoreLabel_, QStringLiteral("Score"));
     nameCount(bestScoreLabel_, QStringLiteral("Best score"));
@@ -157,20 +165,72 @@ void MainWindow::buildMenus() {
 
 void MainWindow::resizeWindow() {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) setWindowState(Qt::WindowNoState);
-    move(0, 0);
+    const QPoint centre = frameGeometry().center();
+    const ScreenArea area = services_.screen.availableArea(centre.x(), centre.y());
+    corner_ = QPoint(area.x, area.y);
+    move(corner_);
     // A window already framed goes where it is asked; a new one is placed by
     // the window manager first (see moveEvent).
     cornerPending_ = frameGeometry() == geometry();
+    layOut(area);
+}
+
+void MainWindow::fitToScreen() {
+    const QPoint centre = frameGeometry().center();
+    const ScreenArea area = services_.screen.availableArea(centre.x(), centre.y());
+    layOut(area);
+    redrawBoard();
+    // The whole frame stays on the screen.
+    const QRect frame(frameGeometry().topLeft(), outerSize_.expandedTo(frameGeometry().size()));
+    const QPoint inside(std::max(area.x, std::min(frame.x(), area.x + area.width - frame.width())),
+                        std::max(area.y, std::min(frame.y(), area.y + area.height - frame.height())));
+    if (inside != frame.topLeft()) move(inside);
+}
+
+QSize MainWindow::formulaOuterSize(int tile) const {
     const float tppX = services_.screen.twipsPerPixelX();
     const float tppY = services_.screen.twipsPerPixelY();
-    const float heightTwips = tppY * static_cast<float>(boardHeight(game_)) + kExtraHeightTwips;
-    const float widthTwips = tppX * static_cast<float>(boardWidth(game_)) + kExtraWidthTwips + kMoreWidthTwips;
-    outerSize_ = QSize(static_cast<int>(std::lround(widthTwips / tppX)), static_cast<int>(std::lround(heightTwips / tppY)));
-    fitOuterSize();
+    const float heightTwips = tppY * static_cast<float>(game_.numRows * tile) + kExtraHeightTwips;
+    const float widthTwips = tppX * static_cast<float>(game_.numCols * tile) + kExtraWidthTwips + kMoreWidthTwips;
+    return {static_cast<int>(std::lround(widthTwips / tppX)), static_cast<int>(std::lround(heightTwips / tppY))};
+}
+
+// The board and the panel wholly inside the window, with as much room below
+// the panel as above it.
+QSize MainWindow::roomForControls(int tile) const {
+    return {game_.numCols * tile + kPanelGap + statsFrame_->width(),
+            menuBar()->sizeHint().height() + std::max(game_.numRows * tile, kPanelGap + statsFrame_->height() + kPanelGap)};
+}
+
+// The layout formulas at the chosen tile size where the window then fits the
+// screen; else at the largest tile size that fits (the pictures are vectors).
+// The window grows beyond the formulas only where they would cut off the panel
+// (or the board, where a window manager's frame is taller than they allow).
+void MainWindow::layOut(const ScreenArea& area) {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const auto outerSizeAt = [&](int tile) { return formulaOuterSize(tile).expandedTo(roomForControls(tile) + frame); };
+    const int chosen = tilePixels(game_.options.tileSizeIndex);
+    int tile = chosen;
+    while (tile > kSmallestTile &&
+           (outerSizeAt(tile).width() > area.width || outerSizeAt(tile).height() > area.height)) {
+        --tile;
+    }
+    game_.screenTileSize = static_cast<int16_t>(tile == chosen ? 0 : tile);
+    outerSize_ = formulaOuterSize(tile);
 
     board_->move(0, 0);
     board_->setPictureSize(boardWidth(game_), boardHeight(game_));
     statsFrame_->move(board_->width() + kPanelGap, board_->y() + kPanelGap);
+    // The resume button keeps its design place unless it would cover the
+    // panel (small tiles on the smaller grids): it then stands left of it,
+    // over the hidden board.
+    const QRect design = TwipScale(services_.screen).rect(2430, 2490, 2580, 600);
+    QRect button = design;
+    if (button.intersects(statsFrame_->geometry())) {
+        button.moveLeft(std::max(0, statsFrame_->x() - kPanelGap - button.width()));
+    }
+    resumeButton_->setGeometry(button);
+    fitOuterSize();
 }
 
 // The outer size includes the frame that a window manager puts around the
@@ -180,7 +240,7 @@ void MainWindow::resizeWindow() {
 void MainWindow::fitOuterSize() {
     if (outerSize_.isEmpty()) return;
     const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize inner = outerSize_ - frame;
+    const QSize inner = (outerSize_ - frame).expandedTo(roomForControls(tileSize(game_)));
     if (size() != inner || minimumSize() != inner) setFixedSize(inner);
 }
 
@@ -190,7 +250,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     const bool framed = frameGeometry() != geometry();
     if (cornerPending_ && isVisible() && framed) {
         cornerPending_ = false;
-        if (frameGeometry().topLeft() != QPoint(0, 0)) move(0, 0);
+        if (frameGeometry().topLeft() != corner_) move(corner_);
     }
 }
 

@@ -55,6 +55,14 @@ const char* tileKindName(int tileSet, int kind) {
 }
 
 TilePictures::TilePictures(QString resourceDir)
-    : lists_{ImageList(16, resourceDir), ImageList(32, resourceDir), ImageList(48, resourceDir)} {}
+    : lists_{ImageList(16, resourceDir), ImageList(32, resourceDir), ImageList(48, resourceDir)},
+      dir_(std::move(resourceDir)) {}
+
+const ImageList& TilePictures::listOfSize(int pixels) const {
+    for (const ImageList& l : lists_) {
+        if (l.pictureSize() == pixels) return l;
+    }
+    return shrunk_.try_emplace(pixels, pixels, dir_).first->second;
+}
 
 }  // namespace qlx

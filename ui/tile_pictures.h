@@ -42,9 +42,14 @@ class TilePictures {
 public:
     explicit TilePictures(QString resourceDir = QStringLiteral(":/tiles"));
     const ImageList& list(int tileSizeIndex) const { return lists_.at(static_cast<size_t>(tileSizeIndex)); }
+    // The list of pictures `pixels` wide: one of the three, or, for a board
+    // shrunk to fit its screen, a list of that size made at its first use.
+    const ImageList& listOfSize(int pixels) const;
 
 private:
     std::array<ImageList, 3> lists_;
+    QString dir_;
+    mutable std::map<int, ImageList> shrunk_;
 };
 
 }  // namespace qlx

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "accessibility.h"
@@ -68,6 +69,17 @@ QLabel* designLabel(QWidget* parent, const char* name, const QString& text, cons
     l->move(tw.x(left), tw.y(top));
     l->adjustSize();
     return l;
+}
+
+void keepLeftOf(QLabel* label, const QWidget* control) {
+    constexpr int kGap = 4;
+    const int left = control->x() - kGap - label->width();
+    if (label->x() > left) label->move(std::max(0, left), label->y());
+}
+
+void widenToHold(QWidget* window, const QLabel* label, int margin) {
+    const int width = label->x() + label->width() + std::min(margin, std::max(0, label->x()));
+    if (width > window->width()) window->setFixedWidth(width);
 }
 
 QPushButton* designButton(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left,

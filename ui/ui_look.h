@@ -51,6 +51,13 @@ void makeDialogWindow(QWidget* dialog, const QString& title, const TwipScale& tw
 QLabel* designLabel(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left, int top,
                     const QFont& font, bool centred = false);
 
+// Labels that this system's font makes longer than their design places:
+// a label left of a control starts further left rather than run under it, and
+// a window grows to the right rather than cut a label off, keeping as much
+// room right of the label as it has left of it (at most `margin`).
+void keepLeftOf(QLabel* label, const QWidget* control);
+void widenToHold(QWidget* window, const QLabel* label, int margin = 8);
+
 // A button at its design place and size.
 QPushButton* designButton(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left,
                           int top, int width, int height);

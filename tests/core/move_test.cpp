@@ -100,9 +100,17 @@ TEST(Settle, SlideExampleStacksTallerColumnsOntoTheirRightNeighbours) {
 
 TEST(TileAtPixel, FirstPixelOfATileCountsToItsUpperLeftNeighbour) {
     GameState s = boardFromPicture({"123", "456"});
-    for (int16_t index = 0; index < 3; ++index) {
+    // The three chosen sizes, and Big shown at 35 px on a screen too small for 48.
+    const std::array<std::pair<int16_t, int16_t>, 4> sizes{{{0, 0}, {1, 0}, {2, 0}, {2, 35}}};
+    for (auto [index, screenSize] : sizes) {
         s.options.tileSizeIndex = index;
-        const int16_t size = tilePixels(index);
+        s.screenTileSize = screenSize;
+        const int16_t size = screenSize ? screenSize : tilePixels(index);
+        ASSERT_EQ(tileSize(s), size);
+        EXPECT_EQ(boardWidth(s), 3 * size);
+        EXPECT_EQ(boardHeight(s), 2 * size);
+        EXPECT_EQ(cellRect(s, *cellAt(s, 2, 1)).x, 2 * size);
+        EXPECT_EQ(cellAtPoint(s, 2 * size, size - 1), cellAt(s, 2, 0));
         const double t = size;
         // pixel -> column and row from 0
         const std::array<std::tuple<double, double, int, int>, 7> table{{

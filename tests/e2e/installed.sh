@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# The installed game: installs the build into a temporary prefix, checks the
-# layout, validates the menu entry and the software-centre description, then
-# starts the program as the desktop would (the Exec line of its menu entry,
-# with the prefix's bin/ on the PATH) under a private X server and checks that
-# it runs from the prefix and finds its sounds and its help file there.
-#   installed.sh CMAKE BUILD_DIR [--expect-help]
+# The installed game: installs the build into a temporary prefix, or the
+# Debian package into the system, checks the layout, validates the menu entry
+# and the software-centre description, then starts the program as the desktop
+# would (the Exec line of its menu entry, with the command's folder on the
+# PATH) under a private X server and checks that it runs from the installed
+# program folder and finds its sounds and its help file there.
+#   installed.sh CMAKE BUILD_DIR [--expect-help]     into a temporary prefix (bin/quellix)
+#   installed.sh --package DEB [--expect-help]       with apt-get, as root (/usr/games/quellix);
+#                                                     removed again afterwards unless it was installed before
 # --expect-help: F1 must open the help viewer on the installed QLX.hlp.
 set -euo pipefail
 
-cmake=$1
-build=$(readlink -f "$2")
+if [ "$1" = --package ]; then
+  deb=$(readlink -f "$2")
+else
+  cmake=$1
+  build=$(readlink -f "$2")
+fi
 expect_help=${3:-}
 
 if [ -z "${QLX_E2E_INNER:-}" ]; then
@@ -18,22 +25,44 @@ if [ -z "${QLX_E2E_INNER:-}" ]; then
 fi
 
 work=$(mktemp -d)
-trap '[ "${pid:-0}" -gt 0 ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-prefix="$work/prefix"
+remove_package=""
+cleanup() {
+  [ "${pid:-0}" -gt 0 ] && kill "$pid" 2>/dev/null
+  [ -n "$remove_package" ] && DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq quellix >/dev/null 2>&1
+  rm -rf "$work"
+}
+trap cleanup EXIT
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" DBUS_SESSION_BUS_ADDRESS=disabled:
 export QT_QPA_PLATFORM=xcb
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+if [ -n "${deb:-}" ]; then
+  prefix=/usr
+  command_dir=games
+  dpkg-query -W -f='${Status}' quellix 2>/dev/null | grep -q "install ok installed" || remove_package=1
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null || fail "apt-get cannot install $deb"
+  [ -z "$(dpkg -L quellix | grep '^/usr/bin/')" ] || fail "the package puts files into /usr/bin"
+  for f in changelog.Debian.gz copyright; do
+    [ -f "/usr/share/doc/quellix/$f" ] || fail "/usr/share/doc/quellix/$f is missing"
+  done
+else
+  prefix="$work/prefix"
+  command_dir=bin
+  "$cmake" --install "$build" --prefix "$prefix" >/dev/null
+fi
 
 # ---- the layout
 id=example.orlenda.Quellix
 program_dir="$prefix/lib/quellix"
-[ -L "$prefix/bin/quellix" ] || fail "bin/quellix is not a link"
-case "$(readlink "$prefix/bin/quellix")" in /*) fail "bin/quellix is an absolute link" ;; esac
-[ "$(readlink -f "$prefix/bin/quellix")" = "$program_dir/quellix" ] || fail "bin/quellix does not lead to $program_dir"
+command="$prefix/$command_dir/quellix"
+[ -L "$command" ] || fail "$command_dir/quellix is not a link"
+case "$(readlink "$command")" in /*) fail "$command_dir/quellix is an absolute link" ;; esac
+[ "$(readlink -f "$command")" = "$program_dir/quellix" ] || fail "$command_dir/quellix does not lead to $program_dir"
+man_page="$prefix/share/man/man6/quellix.6.gz"
+gzip -t "$man_page" || fail "no manual page at $man_page"
+[ -z "$(MANWIDTH=80 man --warnings -l "$man_page" 2>&1 >/dev/null)" ] || fail "the manual page has errors"
 for f in quellix QLX.hlp snd/OPENING.WAV snd/APPLAUSE.wav; do
   [ -f "$program_dir/$f" ] || fail "$program_dir/$f is missing"
 done
@@ -52,7 +81,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work
 
 # ---- started as the menu entry starts it
 exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %[fFuUdDnNickvm]//g')
-(cd "$work" && PATH="$prefix/bin:$PATH" QT_LOGGING_RULES="quellix.sound.info=true" exec $exec_line) >"$work/log.txt" 2>&1 &
+(cd "$work" && PATH="$prefix/$command_dir:$PATH" QT_LOGGING_RULES="quellix.sound.info=true" exec $exec_line) >"$work/log.txt" 2>&1 &
 pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
 [ "$(readlink -f "/proc/$pid/exe")" = "$program_dir/quellix" ] || fail "the program runs from $(readlink -f "/proc/$pid/exe")"
@@ -79,4 +108,4 @@ fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=0
-echo "installed: passed ($prefix laid out, validated, started from the menu entry)"
+echo "installed: passed ($prefix laid out, validated, started from the menu entry as $command)"

@@ -135,9 +135,9 @@ int withoutRoot(const fs::path& root, const std::function<void()>& check) {
     if (pid == 0) {
         constexpr uid_t kNobody = 65534;
         if (::geteuid() == 0) {
-            ::lchown(root.c_str(), kNobody, kNobody);
+            if (::lchown(root.c_str(), kNobody, kNobody) != 0) ::_exit(77);
             for (const fs::directory_entry& e : fs::recursive_directory_iterator(root))
-                ::lchown(e.path().c_str(), kNobody, kNobody);
+                if (::lchown(e.path().c_str(), kNobody, kNobody) != 0) ::_exit(77);
             if (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
                 ::setresuid(kNobody, kNobody, kNobody) != 0)
                 ::_exit(77);

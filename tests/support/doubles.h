@@ -48,11 +48,13 @@ public:
     std::vector<std::string> shown;
 };
 
-// A 96-dpi screen.
+// A 96-dpi screen, 1600 x 1200 pixels unless a test gives it another size.
 class FixedScreen final : public ScreenMetrics {
 public:
     float twipsPerPixelX() const override { return 15.0f; }
     float twipsPerPixelY() const override { return 15.0f; }
+    ScreenArea availableArea(int, int) const override { return area; }
+    ScreenArea area{0, 0, 1600, 1200};
 };
 
 }  // namespace qlx::test
