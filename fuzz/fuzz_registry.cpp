@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 using namespace qlx;
 
 constexpr std::string_view kKey = "HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0";
-constexpr std::size_t kLimit = 8192;  // small, so that inputs reach past it
+constexpr std::size_t kLimit = 256 * 1024;  // below the longest input, so that inputs reach past it
 
 #define CHECK(cond)                                                       \
     do {                                                                  \

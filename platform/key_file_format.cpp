@@ -101,8 +101,8 @@ public:
     explicit Lines(std::string_view text) : text_(text) {}
     bool next(std::string_view& line) {
         if (pos_ >= text_.size()) return false;
-        std::size_t end = text_.find_first_of("\r\n", pos_);
-        if (end == std::string_view::npos) end = text_.size();
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
         line = text_.substr(pos_, end - pos_);
         pos_ = end + ((text_.substr(end, 2) == "\r\n") ? 2 : 1);
         return true;
@@ -141,6 +141,7 @@ std::optional<RegValue> readValue(std::string_view line, Lines& lines, bool wide
         auto text = readQuoted(rest, end);
         if (!text || !trim(rest.substr(end)).empty()) return std::nullopt;
         value.type = kRegSz;
+        value.data.reserve(text->size() + 1);
         value.data.assign(text->begin(), text->end());
         value.data.push_back(0);
         return value;
