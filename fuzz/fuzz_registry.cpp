@@ -1,6 +1,7 @@
 // Arbitrary bytes as the settings file: the reader must never crash, must
 // read back whatever it writes, and the game must start with playable
-// options without losing the bytes it could not read. Every input is tried
+// options without losing the bytes it could not read, and keep a name of
+// any characters. Every input is tried
 // as it is and as the registry editor's Unicode form of the same text
 // (UTF-16LE after a byte-order mark), which must read the same.
 #include <stdlib.h>
@@ -17,6 +18,7 @@
 #include "settings_store.h"
 #include "key_file_format.h"
 #include "registry_file.h"
+#include "text_encoding.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ namespace fs = std::filesystem;
 using namespace qlx;
 
 constexpr std::string_view kKey = "HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0";
-constexpr std::size_t kLimit = 8192;  // small, so that inputs reach past it
+constexpr std::size_t kLimit = 256 * 1024;  // below the longest input, so that inputs reach past it
 
 #define CHECK(cond)                                                       \
     do {                                                                  \
@@ -37,7 +39,7 @@ constexpr std::size_t kLimit = 8192;  // small, so that inputs reach past it
 // Saves without waiting for the disk: the fuzzer runs thousands a second.
 class QuickOps final : public FileOps {
 public:
-    bool writeSynced(const fs::path& path, std::string_view bytes) override {
+    bool writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>&) override {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return static_cast<bool>(out.flush());
@@ -109,8 +111,18 @@ void checkStart(std::string_view text) {
             for (int g = 1; g <= kGridSizes; ++g)
                 for (int k = 1; k <= kKindCounts; ++k)
                     for (int r = 1; r <= kEntriesPerRecord; ++r) {
-                        CHECK(utf8ToLatin1(table.record(m, g, k).name(r)).size() <= kNameBufferBytes - 1);
+                        const std::string& name = table.record(m, g, k).name(r);
+                        CHECK(isUtf8(name) && utf8Length(name) <= kMaxStoredNameChars);
                     }
+        // A name from the input's own bytes, of any characters, which the
+        // next start must read back exactly (the file turning Unicode when
+        // it does not fit Latin-1).
+        std::string typed = validUtf8(text.substr(0, 64));
+        std::size_t end = 0;
+        for (std::size_t chars = 0; chars < kMaxStoredNameChars && end < typed.size(); ++chars)
+            end += readUtf8(typed, end).length;
+        typed.resize(end);
+        table.record(2, 4, 4).name(3) = typed;
         CHECK(saveSettings(registry, settings, table) == StoreOutcome::Done);
     }
     // What could not be read is still there, in the file or kept beside it.

@@ -1,8 +1,11 @@
 #include "key_file_format.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <optional>
+
+#include "text_encoding.h"
 
 namespace qlx {
 
@@ -92,44 +95,32 @@ std::optional<uint32_t> readHexNumber(std::string_view s) {
     return value;
 }
 
-// The lines of a text: split at CR LF, LF or CR alone.
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
-        lines.push_back(text.substr(pos, end - pos));
-        pos = end + ((text.substr(end, 2) == "\r\n") ? 2 : 1);
+// The lines of a text, one at a time: split at CR LF, LF or CR alone.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : text_(text) {}
+    bool next(std::string_view& line) {
+        if (pos_ >= text_.size()) return false;
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+        line = text_.substr(pos_, end - pos_);
+        pos_ = end + ((text_.substr(end, 2) == "\r\n") ? 2 : 1);
+        return true;
     }
-    return lines;
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+std::string_view asText(const std::vector<uint8_t>& data) {
+    return {reinterpret_cast<const char*>(data.data()), data.size()};
 }
 
-bool isTextType(uint32_t type) { return type == kRegSz || type == 2 || type == 7; }  // also expandable and multi-text
-
-// UTF-16LE as one byte per character, as the registry's ANSI functions give
-// it: a character above U+00FF (a surrogate pair counting as one) becomes '?'.
-// Returns false when anything was lost that way or by an odd last byte.
-bool narrowUtf16(std::string_view in, std::string& out) {
-    bool exact = in.size() % 2 == 0;
-    for (std::size_t i = 0; i + 1 < in.size(); i += 2) {
-        const unsigned unit = static_cast<uint8_t>(in[i]) | static_cast<unsigned>(static_cast<uint8_t>(in[i + 1])) << 8;
-        if (unit <= 0xFF) {
-            out.push_back(static_cast<char>(unit));
-            continue;
-        }
-        exact = false;
-        out.push_back('?');
-        const bool highHalf = unit >= 0xD800 && unit <= 0xDBFF;
-        if (highHalf && i + 3 < in.size() && (static_cast<uint8_t>(in[i + 3]) & 0xFC) == 0xDC) i += 2;
-    }
-    return exact;
-}
-
-// One value from lines[i] (and its continuation lines, which advance i).
-// With wideText, hex lists of text types hold UTF-16LE.
-std::optional<RegValue> readValue(const std::vector<std::string_view>& lines, std::size_t& i, bool wideText) {
-    const std::string_view line = trim(lines[i]);
+// One value from line (and its continuation lines, taken from lines). The
+// text is UTF-8; hex lists of text types hold UTF-16LE with wideText, else
+// Latin-1.
+std::optional<RegValue> readValue(std::string_view line, Lines& lines, bool wideText) {
     RegValue value;
     std::size_t pos = 0;
     if (line[0] == '@') {
@@ -150,6 +141,7 @@ std::optional<RegValue> readValue(const std::vector<std::string_view>& lines, st
         auto text = readQuoted(rest, end);
         if (!text || !trim(rest.substr(end)).empty()) return std::nullopt;
         value.type = kRegSz;
+        value.data.reserve(text->size() + 1);
         value.data.assign(text->begin(), text->end());
         value.data.push_back(0);
         return value;
@@ -176,19 +168,21 @@ std::optional<RegValue> readValue(const std::vector<std::string_view>& lines, st
     }
     // Continuation lines: a list ending in a backslash goes on in the next line.
     std::string list(trim(rest));
+    std::string_view next;
     while (!list.empty() && list.back() == '\\') {
         list.pop_back();
-        if (i + 1 >= lines.size()) return std::nullopt;  // cut off
-        list += trim(lines[++i]);
+        if (!lines.next(next)) return std::nullopt;  // cut off
+        list += trim(next);
     }
     auto bytes = readHexList(list);
     if (!bytes) return std::nullopt;
     value.data = std::move(*bytes);
-    if (wideText && isTextType(value.type)) {
-        std::string narrow;
-        if (!narrowUtf16(std::string_view(reinterpret_cast<const char*>(value.data.data()), value.data.size()), narrow))
-            return std::nullopt;
-        value.data.assign(narrow.begin(), narrow.end());
+    if (isTextType(value.type)) {
+        bool exact = true;
+        const std::string text = wideText ? utf16ToUtf8(utf16FromLeBytes(asText(value.data), &exact), &exact)
+                                          : latin1ToUtf8(asText(value.data));
+        if (!exact) return std::nullopt;  // half a character
+        value.data.assign(text.begin(), text.end());
     }
     return value;
 }
@@ -242,18 +236,28 @@ bool sameValueName(std::string_view a, std::string_view b) {
 
 ParsedKeyFile parseKeyFile(std::string_view text, std::string_view keyPath) {
     ParsedKeyFile out;
-    std::string narrow;
+    std::string utf8;  // the text as UTF-8, when it is not already
     if (text.substr(0, 2) == kUtf16Bom) {
-        out.whole = narrowUtf16(text.substr(2), narrow);
-        text = narrow;
+        utf8 = utf16ToUtf8(utf16FromLeBytes(text.substr(2), &out.whole), &out.whole);
+        text = utf8;
+    } else if (!isAscii(text)) {
+        utf8 = latin1ToUtf8(text);
+        text = utf8;
     }
     if (text.empty() || (text.back() != '\n' && text.back() != '\r')) out.whole = false;  // cut off in its last line
-    const std::vector<std::string_view> lines = splitLines(text);
+    // Room for a value a line, so that neither the values nor the index
+    // grow (and copy themselves) on the way.
+    const auto lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    out.values.reserve(lineEnds);
+    ValueIndex& index = out.index;
+    index.reserve(lineEnds);
+    Lines lines(text);
     bool inOurSection = false;
     bool wideText = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string_view line = trim(lines[i]);
-        if (i == 0) {
+    std::string_view line;
+    for (bool first = true; lines.next(line); first = false) {
+        line = trim(line);
+        if (first) {
             if (line == kHeader) continue;
             wideText = line == kUnicodeHeader;
             if (wideText) continue;
@@ -270,27 +274,31 @@ ParsedKeyFile parseKeyFile(std::string_view text, std::string_view keyPath) {
             out.whole = false;
             continue;
         }
-        auto value = readValue(lines, i, wideText);
+        auto value = readValue(line, lines, wideText);
         if (!value) {
             out.whole = false;
             continue;
         }
-        auto same = std::find_if(out.values.begin(), out.values.end(),
-                                 [&](const RegValue& v) { return sameValueName(v.name, value->name); });
-        if (same == out.values.end()) {
+        const std::size_t same = index.find(out.values, value->name);
+        if (same == ValueIndex::npos) {
             out.values.push_back(std::move(*value));
+            index.addLast(out.values);
         } else {
             out.whole = false;  // a second value of one name: the last counts, as on import
-            same->type = value->type;
-            same->data = std::move(value->data);
+            out.values[same].type = value->type;
+            out.values[same].data = std::move(value->data);
         }
     }
     return out;
 }
 
 std::string formatKeyFile(std::string_view keyPath, const std::vector<RegValue>& values) {
+    const bool unicode = !fitsLatin1(keyPath) || std::any_of(values.begin(), values.end(), [](const RegValue& v) {
+        return !fitsLatin1(v.name) || (isTextType(v.type) && !fitsLatin1(asText(v.data)));
+    });
+    // The text in UTF-8, converted as a whole at the end.
     std::string out;
-    out += kHeader;
+    out += unicode ? kUnicodeHeader : kHeader;
     out += kNewLine;
     out += kNewLine;
     out += '[';
@@ -306,7 +314,7 @@ std::string formatKeyFile(std::string_view keyPath, const std::vector<RegValue>&
         }
         out += '=';
         if (v.type == kRegSz && isPlainText(v)) {
-            appendQuoted(out, std::string_view(reinterpret_cast<const char*>(v.data.data()), v.data.size() - 1));
+            appendQuoted(out, asText(v.data).substr(0, v.data.size() - 1));
         } else if (v.type == kRegDword && v.data.size() == 4) {
             out += "dword:";
             for (int b = 3; b >= 0; --b) appendHexByte(out, v.data[static_cast<std::size_t>(b)]);
@@ -318,11 +326,68 @@ std::string formatKeyFile(std::string_view keyPath, const std::vector<RegValue>&
                 std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(v.type));
                 out += prefix;
             }
-            appendHexList(out, v.data, out.size() - lineStart);
+            const std::size_t column = utf8Length(std::string_view(out).substr(lineStart));
+            if (!isTextType(v.type)) {
+                appendHexList(out, v.data, column);
+            } else {
+                const std::string text = unicode ? utf16leBytes(utf8ToUtf16(asText(v.data))) : utf8ToLatin1(asText(v.data));
+                appendHexList(out, std::vector<uint8_t>(text.begin(), text.end()), column);
+            }
         }
         out += kNewLine;
     }
     out += kNewLine;
-    return out;
+    if (unicode) return std::string(kUtf16Bom) + utf16leBytes(utf8ToUtf16(out));
+    return isAscii(out) ? out : utf8ToLatin1(out);
 }
+
+// ---- The index of names ----
+
+namespace {
+// FNV-1a of the name with ASCII letters in lower case, folded to 32 bits.
+uint32_t nameHash(std::string_view name) {
+    uint64_t h = 14695981039346656037ull;
+    for (char c : name) h = (h ^ static_cast<uint8_t>(lowerAscii(c))) * 1099511628211ull;
+    return static_cast<uint32_t>(h ^ (h >> 32));
+}
+}  // namespace
+
+std::size_t ValueIndex::find(const std::vector<RegValue>& values, std::string_view name) const {
+    if (slots_.empty()) return npos;
+    const uint32_t hash = nameHash(name);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t s = hash & mask;; s = (s + 1) & mask) {
+        const uint64_t slot = slots_[s];
+        if (slot == 0) return npos;
+        // The name itself is looked at only when its hash is the same.
+        const std::size_t at = static_cast<uint32_t>(slot) - 1;
+        if (slot >> 32 == hash && sameValueName(values[at].name, name)) return at;
+    }
+}
+
+void ValueIndex::reserve(std::size_t values) {
+    if (count_ != 0 || 2 * values <= slots_.size()) return;
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(64, 2 * values)), 0);
+}
+
+void ValueIndex::addLast(const std::vector<RegValue>& values) { insert(values, values.size() - 1); }
+
+void ValueIndex::insert(const std::vector<RegValue>& values, std::size_t at) {
+    if (2 * (count_ + 1) > slots_.size()) {  // at most half full, so that a search ends soon
+        std::vector<uint64_t> old = std::move(slots_);
+        slots_.assign(std::max<std::size_t>(64, 2 * old.size()), 0);
+        for (uint64_t slot : old)
+            if (slot != 0) place(slot);
+    }
+    place(static_cast<uint64_t>(nameHash(values[at].name)) << 32 | static_cast<uint32_t>(at + 1));
+    ++count_;
+}
+
+void ValueIndex::place(uint64_t slot) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t s = (slot >> 32) & mask;
+    while (slots_[s] != 0) s = (s + 1) & mask;
+    slots_[s] = slot;
+}
+
 }  // namespace qlx

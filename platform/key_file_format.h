@@ -12,24 +12,24 @@
 //   <blank line>
 //
 // Lines end in CR LF, as the registry editor writes them; LF or CR alone is
-// read as well. Text values are bytes as stored (one byte per character), with
-// \ and " escaped as \\ and \"; text that holds a line break or a zero byte
-// before its end is written as hex(1):. Binary values are hex: lists, wrapped
-// after 76 columns with a trailing backslash; dword: and hex(n): are read and
-// kept.
+// read as well. Text (names and text values) is one byte per character,
+// Latin-1, with \ and " escaped as \\ and \"; text that holds a line break or
+// a zero byte before its end is written as hex(1):. Binary values are hex:
+// lists, wrapped after 76 columns with a trailing backslash; dword: and
+// hex(n): are read and kept.
 //
-// Also read: the registry editor's Unicode export, UTF-16LE after a byte-order
-// mark with the header "Windows Registry Editor Version 5.00", in which
-// hex(1), hex(2) and hex(7) hold UTF-16LE text. Its text comes in one byte per
-// character, as the registry's ANSI functions give it to the game; a character
-// above U+00FF cannot: it reads as '?' in quotes (a hex list holding one is
-// not read at all), and the file is not whole.
+// In memory, names and the data of text values (types 1, 2 and 7) are UTF-8,
+// as at the registry interface.
 //
-// Always written: REGEDIT4. The values are one byte per character, which is
-// exactly what REGEDIT4 holds (the Unicode form would widen every byte and
-// narrow it again); the registry editor imports it; it stays plain text that
-// ordinary tools read, diff and grep; and a file written by an earlier
-// version keeps its form.
+// When every text fits Latin-1 (the game's own key always does, unless a
+// player's name does not), the file is written as REGEDIT4 as above: plain
+// text that ordinary tools read, diff and grep, and that an earlier version
+// wrote and reads. When one does not, the whole file is written as the
+// registry editor's Unicode export instead, which the registry editor imports
+// as well: UTF-16LE after a byte-order mark (FF FE), the header "Windows
+// Registry Editor Version 5.00", the same lines, and hex(1), hex(2) and
+// hex(7) text as UTF-16LE. Either is read, whatever wrote it; the Unicode
+// form keeps every character.
 #pragma once
 
 #include <cstdint>
@@ -49,9 +49,32 @@ struct RegValue {
     bool operator==(const RegValue&) const = default;
 };
 
+// Finds a value of a list by name (compared as sameValueName does) in
+// constant time, so that reading a file of n values takes time in proportion
+// to n. An open-addressing table of positions and hashes, at most half full:
+// 16 to 32 bytes a value, where a map of names would take about 80; a
+// search looks at a name only when its hash matches.
+class ValueIndex {
+public:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+    // The position in values of the value named name, or npos.
+    std::size_t find(const std::vector<RegValue>& values, std::string_view name) const;
+    // Makes room for that many values, before the first is indexed.
+    void reserve(std::size_t values);
+    // Indexes values.back(), whose name find does not know yet.
+    void addLast(const std::vector<RegValue>& values);
+
+private:
+    void insert(const std::vector<RegValue>& values, std::size_t at);
+    void place(uint64_t slot);
+    std::vector<uint64_t> slots_;  // the name's hash << 32 | its position + 1; 0 is free
+    std::size_t count_ = 0;
+};
+
 struct ParsedKeyFile {
     std::vector<RegValue> values;  // in file order; a repeated name keeps its first place and its last data
     bool whole = true;             // false when anything could not be read
+    ValueIndex index;              // of values
 };
 
 // Reads the text of a key file whose section is [keyPath], e.g.

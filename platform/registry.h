@@ -15,9 +15,18 @@ namespace qlx {
 
 // Value types, numbered as the registry numbers them.
 inline constexpr uint32_t kRegNone = 0;
-inline constexpr uint32_t kRegSz = 1;      // text with a terminating zero byte
-inline constexpr uint32_t kRegBinary = 3;  // raw bytes
-inline constexpr uint32_t kRegDword = 4;   // 32-bit little-endian number
+inline constexpr uint32_t kRegSz = 1;        // text with a terminating zero byte
+inline constexpr uint32_t kRegExpandSz = 2;  // text naming environment variables
+inline constexpr uint32_t kRegBinary = 3;    // raw bytes
+inline constexpr uint32_t kRegDword = 4;     // 32-bit little-endian number
+inline constexpr uint32_t kRegMultiSz = 7;   // texts, each ending in a zero, and a zero
+
+// Text at this interface (value names, and the data of the text types) is
+// UTF-8, whatever the store keeps underneath (UTF-16 in the registry, Latin-1
+// or UTF-16 in a key file): every character is stored and read back as it
+// was, and sizes count UTF-8 bytes (a terminating zero is one byte). Bytes
+// that are not UTF-8 are stored as U+FFFD.
+constexpr bool isTextType(uint32_t type) { return type == kRegSz || type == kRegExpandSz || type == kRegMultiSz; }
 
 // An open key. 0 is never a valid key.
 using RegKey = uint32_t;

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "text_encoding.h"
+
 namespace qlx {
 
 namespace fs = std::filesystem;
@@ -50,6 +52,7 @@ KeyFileState readKeyFile(const fs::path& path, std::size_t maxBytes, fs::path& t
         state = KeyFileState::TooLarge;
     } else {
         out.clear();
+        out.reserve(static_cast<std::size_t>(st.st_size));
         char chunk[16384];
         while (state == KeyFileState::Read) {
             const ssize_t n = ::read(fd, chunk, sizeof chunk);
@@ -108,9 +111,18 @@ void removeStaleTemporaries(const fs::path& file) {
 
 // ---- The file operations ----
 
-bool FileOps::writeSynced(const fs::path& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+bool FileOps::writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>& like) {
+    const mode_t mode = like ? static_cast<mode_t>(like->mode & 0777) : 0666;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     if (fd < 0) return false;
+    struct stat st {};
+    if (like && ::fstat(fd, &st) == 0) {
+        // The owner first: giving a file away may clear bits. Refused (EPERM)
+        // unless the process may, and then the group alone may still pass.
+        if ((st.st_uid != like->owner || st.st_gid != like->group) && ::fchown(fd, like->owner, like->group) != 0)
+            static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), like->group));
+        static_cast<void>(::fchmod(fd, mode));  // exactly, whatever the umask took away
+    }
     bool ok = true;
     while (ok && !bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -216,6 +228,7 @@ std::optional<CreatedKey> FileRegistry::createKey(RegKey parent, std::string_vie
     case KeyFileState::Read: {
         ParsedKeyFile parsed = parseKeyFile(text, k.path);
         k.values = std::move(parsed.values);
+        k.index = std::move(parsed.index);
         if (!parsed.whole) keepBeforeWrite_.insert(k.file);
         created.disposition = KeyDisposition::OpenedExisting;
         break;
@@ -237,28 +250,37 @@ std::optional<CreatedKey> FileRegistry::createKey(RegKey parent, std::string_vie
 QueryResult FileRegistry::queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) {
     const OpenKey* k = find(key);
     if (!k) return {QueryStatus::Failed, kRegNone, 0};
-    for (const RegValue& v : k->values) {
-        if (!sameValueName(v.name, name)) continue;
-        const auto size = static_cast<uint32_t>(v.data.size());
-        if (v.data.size() > buffer.size()) return {QueryStatus::MoreData, v.type, size};
-        std::copy(v.data.begin(), v.data.end(), buffer.begin());
-        return {QueryStatus::Ok, v.type, size};
-    }
-    return {QueryStatus::NotFound, kRegNone, 0};
+    const std::size_t at = k->index.find(k->values, name);
+    if (at == ValueIndex::npos) return {QueryStatus::NotFound, kRegNone, 0};
+    const RegValue& v = k->values[at];
+    const auto size = static_cast<uint32_t>(v.data.size());
+    if (v.data.size() > buffer.size()) return {QueryStatus::MoreData, v.type, size};
+    std::copy(v.data.begin(), v.data.end(), buffer.begin());
+    return {QueryStatus::Ok, v.type, size};
 }
 
 bool FileRegistry::setValue(RegKey key, std::string_view name, uint32_t type, std::span<const uint8_t> data) {
     OpenKey* k = find(key);
     if (!k || !k->holdsValues || !k->writable) return false;
     if (name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) return false;
-    auto same = std::find_if(k->values.begin(), k->values.end(),
-                             [&](const RegValue& v) { return sameValueName(v.name, name); });
-    if (same == k->values.end()) {
-        k->values.push_back({std::string(name), type, {data.begin(), data.end()}});
+    // Kept as the file will give it back: text as UTF-8.
+    const std::string validName = validUtf8(name);
+    std::string text;
+    if (isTextType(type)) {
+        text = validUtf8(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+        data = std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+    }
+    const std::size_t at = k->index.find(k->values, validName);
+    if (at == ValueIndex::npos) {
+        k->values.push_back({validName, type, {data.begin(), data.end()}});
+        k->index.addLast(k->values);
         k->changed = true;
-    } else if (same->type != type || !std::equal(same->data.begin(), same->data.end(), data.begin(), data.end())) {
-        same->type = type;
-        same->data.assign(data.begin(), data.end());
+        return true;
+    }
+    RegValue& same = k->values[at];
+    if (same.type != type || !std::equal(same.data.begin(), same.data.end(), data.begin(), data.end())) {
+        same.type = type;
+        same.data.assign(data.begin(), data.end());
         k->changed = true;
     }
     return true;
@@ -287,7 +309,10 @@ bool FileRegistry::writeKeyFile(const fs::path& file, const std::string& keyPath
     temp += ".";
     temp += std::to_string(::getpid());
     temp += ".tmp";
-    if (!ops_->writeSynced(temp, formatKeyFile(keyPath, values))) {
+    std::optional<FileOwnership> like;
+    if (struct stat st {}; ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        like = FileOwnership{static_cast<uint32_t>(st.st_mode & 0777), st.st_uid, st.st_gid};
+    if (!ops_->writeSynced(temp, formatKeyFile(keyPath, values), like)) {
         fs::remove(temp, ec);
         return false;
     }

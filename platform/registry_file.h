@@ -13,7 +13,9 @@
 // The file is read whole when the key is opened and written whole when the
 // key is closed after a change: into "1.0.reg.<pid>.tmp" beside it, flushed
 // to the disk, then renamed over the old file, so a crash or a full disk
-// leaves either the old file or the new one. Such temporary files that a
+// leaves either the old file or the new one. The new file keeps the old
+// one's permission bits (a file made 0600 stays 0600), and its owner and
+// group where the process may keep them. Such temporary files that a
 // killed save left behind are removed at the next save (see
 // removeStaleTemporaries in the source: only ours, never another file).
 //
@@ -51,12 +53,25 @@
 
 namespace qlx {
 
+// What a file that a save replaces passes on to its successor: its
+// permission bits, its owner and its group.
+struct FileOwnership {
+    uint32_t mode = 0644;  // rwx bits for owner, group and others
+    uint32_t owner = 0;
+    uint32_t group = 0;
+};
+
 // The file operations of a save, one seam so that a test can make any step fail.
 class FileOps {
 public:
     virtual ~FileOps() = default;
     // Creates or truncates path, writes bytes and flushes them to the disk.
-    virtual bool writeSynced(const std::filesystem::path& path, std::string_view bytes);
+    // With like, the file gets like's permission bits before anything is
+    // written to it, and its owner and group as far as the process may give
+    // them (a user may give a file only a group of their own; root any
+    // owner); else the bits 0666 that the umask leaves.
+    virtual bool writeSynced(const std::filesystem::path& path, std::string_view bytes,
+                             const std::optional<FileOwnership>& like);
     // Renames from over to (replacing a file there).
     virtual bool rename(const std::filesystem::path& from, const std::filesystem::path& to);
     // Makes link a second name of the file existing.
@@ -102,6 +117,7 @@ private:
         std::string path;              // HKEY_CURRENT_USER\Software\...
         bool holdsValues = false;      // false for "Software" itself
         std::vector<RegValue> values;
+        ValueIndex index;  // of values, by name
         bool changed = false;
         bool writable = true;  // false for a file made read-only: setValue fails
     };

@@ -9,10 +9,45 @@
 #include <string>
 #include <vector>
 
+#include "text_encoding.h"
+
 namespace qlx {
 
 namespace {
+
 HKEY hkey(void* h) { return static_cast<HKEY>(h); }
+
+// UTF-8 as the zero-terminated UTF-16 text that the wide functions take.
+std::wstring wide(std::string_view utf8) {
+    const std::u16string units = utf8ToUtf16(utf8);
+    return std::wstring(units.begin(), units.end());
+}
+
+// A value as the registry holds it: for text, its UTF-16 units as bytes.
+struct RawValue {
+    LONG rc = ERROR_SUCCESS;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+};
+
+// Reads a whole value, however large, with its type.
+RawValue queryRaw(HKEY key, const std::wstring& name) {
+    RawValue v;
+    for (int attempt = 0; attempt < 4; ++attempt) {  // again if it grows between the two calls
+        DWORD size = 0;
+        v.rc = RegQueryValueExW(key, name.c_str(), nullptr, &v.type, nullptr, &size);
+        if (v.rc != ERROR_SUCCESS) return v;
+        v.data.assign(std::max<DWORD>(size, 1), 0);
+        size = static_cast<DWORD>(v.data.size());
+        v.rc = RegQueryValueExW(key, name.c_str(), nullptr, &v.type, v.data.data(), &size);
+        if (v.rc != ERROR_MORE_DATA) {
+            v.data.resize(v.rc == ERROR_SUCCESS ? size : 0);
+            return v;
+        }
+    }
+    return v;
+}
+
 }  // namespace
 
 Win32Registry::Win32Registry() = default;
@@ -34,7 +69,7 @@ void* Win32Registry::handleOf(RegKey key) const {
 
 std::optional<RegKey> Win32Registry::openSoftware() {
     HKEY h = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &h) != ERROR_SUCCESS) return std::nullopt;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_ALL_ACCESS, &h) != ERROR_SUCCESS) return std::nullopt;
     return add(h);
 }
 
@@ -42,15 +77,15 @@ std::optional<CreatedKey> Win32Registry::createKey(RegKey parent, std::string_vi
                                                    std::string_view keyClass) {
     void* p = handleOf(parent);
     if (!p) return std::nullopt;
-    const std::string path(subPath);
-    std::string cls(keyClass);
+    const std::wstring path = wide(subPath);
+    std::wstring cls = wide(keyClass);
     SECURITY_ATTRIBUTES security{};
     security.nLength = sizeof security;
     security.lpSecurityDescriptor = nullptr;
     security.bInheritHandle = TRUE;
     HKEY h = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(hkey(p), path.c_str(), 0, cls.data(), REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, &security,
+    if (RegCreateKeyExW(hkey(p), path.c_str(), 0, cls.data(), REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, &security,
                         &h, &disposition) != ERROR_SUCCESS) {
         return std::nullopt;
     }
@@ -64,28 +99,34 @@ std::optional<CreatedKey> Win32Registry::createKey(RegKey parent, std::string_vi
 QueryResult Win32Registry::queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) {
     void* h = handleOf(key);
     if (!h) return {QueryStatus::Failed, kRegNone, 0};
-    const std::string valueName(name);
-    // Read into a buffer of our own: on ERROR_MORE_DATA the call leaves its
-    // buffer undefined, and the caller's must stay as it was.
-    std::vector<BYTE> data(std::max<std::size_t>(buffer.size(), 1));
-    DWORD type = REG_NONE;
-    DWORD size = static_cast<DWORD>(buffer.size());
-    const LONG rc = RegQueryValueExA(hkey(h), valueName.c_str(), nullptr, &type, data.data(), &size);
-    if (rc == ERROR_SUCCESS) {
-        const std::size_t n = std::min<std::size_t>(size, buffer.size());
-        std::copy(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(n), buffer.begin());
-        return {QueryStatus::Ok, static_cast<uint32_t>(type), static_cast<uint32_t>(n)};
+    // Read whole into a buffer of our own, so that the caller's stays as it
+    // was on any failure, and text can be turned into UTF-8 first.
+    RawValue raw = queryRaw(hkey(h), wide(name));
+    if (raw.rc == ERROR_FILE_NOT_FOUND) return {QueryStatus::NotFound, kRegNone, 0};
+    if (raw.rc != ERROR_SUCCESS) return {QueryStatus::Failed, kRegNone, 0};
+    const auto type = static_cast<uint32_t>(raw.type);
+    std::string text;
+    std::span<const uint8_t> data(raw.data.data(), raw.data.size());
+    if (isTextType(type)) {
+        const std::string_view bytes(reinterpret_cast<const char*>(raw.data.data()), raw.data.size());
+        text = utf16ToUtf8(utf16FromLeBytes(bytes));
+        data = std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size());
     }
-    if (rc == ERROR_MORE_DATA) return {QueryStatus::MoreData, static_cast<uint32_t>(type), static_cast<uint32_t>(size)};
-    if (rc == ERROR_FILE_NOT_FOUND) return {QueryStatus::NotFound, kRegNone, 0};
-    return {QueryStatus::Failed, kRegNone, 0};
+    const auto size = static_cast<uint32_t>(data.size());
+    if (data.size() > buffer.size()) return {QueryStatus::MoreData, type, size};
+    std::copy(data.begin(), data.end(), buffer.begin());
+    return {QueryStatus::Ok, type, size};
 }
 
 bool Win32Registry::setValue(RegKey key, std::string_view name, uint32_t type, std::span<const uint8_t> data) {
     void* h = handleOf(key);
     if (!h) return false;
-    const std::string valueName(name);
-    return RegSetValueExA(hkey(h), valueName.c_str(), 0, static_cast<DWORD>(type), data.data(),
+    std::string units;
+    if (isTextType(type)) {  // stored as UTF-16, as the registry keeps text
+        units = utf16leBytes(utf8ToUtf16(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
+        data = std::span(reinterpret_cast<const uint8_t*>(units.data()), units.size());
+    }
+    return RegSetValueExW(hkey(h), wide(name).c_str(), 0, static_cast<DWORD>(type), data.data(),
                           static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }
 

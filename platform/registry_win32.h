@@ -15,7 +15,10 @@ public:
     Win32Registry(const Win32Registry&) = delete;
     Win32Registry& operator=(const Win32Registry&) = delete;
 
-    // RegOpenKeyExA, RegCreateKeyExA, RegQueryValueExA, RegSetValueExA and RegCloseKey, in turn.
+    // RegOpenKeyExW, RegCreateKeyExW, RegQueryValueExW, RegSetValueExW and
+    // RegCloseKey, in turn: the wide forms, so that text reaches the registry
+    // as UTF-16 and comes back as the same UTF-8 (the ANSI forms would pass
+    // it through the system's code page, losing what that cannot hold).
     std::optional<RegKey> openSoftware() override;
     std::optional<CreatedKey> createKey(RegKey parent, std::string_view subPath, std::string_view keyClass) override;
     QueryResult queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) override;

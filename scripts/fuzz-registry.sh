@@ -23,11 +23,21 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/quellix-fuzz-run.XXXXXX")"
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus" "$work/findings"
 cp "$root"/fuzz/corpus/* "$work/corpus/"
+# Two big files of short values, made here rather than kept in the
+# repository: one of about 200 KiB, under the harness's size limit, read
+# whole; one of about 1 MiB (about 55,000 values), over it, kept aside.
+for count in 10000 55000; do
+  {
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n'
+    seq -f '"v%07g"="abcd"' 0 $((count - 1)) | sed 's/$/\r/'
+    printf '\r\n'
+  } >"$work/corpus/short-values-$count.reg"
+done
 
 status=0
 "$build/bin/fuzz_registry" "$work/corpus" \
   -dict="$root/fuzz/registry.dict" \
-  -max_total_time="$seconds" -max_len=10000 -timeout=10 -rss_limit_mb=2048 \
+  -max_total_time="$seconds" -max_len=1200000 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix="$work/findings/" -print_final_stats=1 || status=$?
 
 if [ "$status" -ne 0 ] || [ -n "$(ls -A "$work/findings")" ]; then

@@ -1,7 +1,7 @@
 #include "best_scores.h"
 
 #include "board.h"
-#include "utf8.h"
+#include "text_encoding.h"
 
 namespace qlx {
 

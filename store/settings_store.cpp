@@ -1,6 +1,6 @@
 #include "settings_store.h"
 
-#include "utf8.h"
+#include "text_encoding.h"
 
 namespace qlx {
 
@@ -46,8 +46,11 @@ void readName(Registry& registry, RegKey key, int m, int g, int k, int r, BestSc
     if (result.ok() && result.type == kRegSz) {
         // The stored text without its terminating zero.
         const std::size_t length = result.size > 0 ? result.size - 1 : 0;
-        record.name(r) = latin1ToUtf8(std::string_view(reinterpret_cast<const char*>(buffer.data()), length));
-        return;
+        const std::string_view name(reinterpret_cast<const char*>(buffer.data()), length);
+        if (utf8Length(name) <= kMaxStoredNameChars) {
+            record.name(r) = name;
+            return;
+        }
     }
     if (result.status != QueryStatus::NotFound) notes.unusable = true;  // too long, or not text
     record.name(r) = kMissingName;
@@ -117,32 +120,6 @@ std::string nameValueName(int m, int g, int k, int r) {
     return std::to_string(m) + "STATS" + std::to_string(k) + "_" + std::to_string(g) + "_" + std::to_string(r);
 }
 
-std::string utf8ToLatin1(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const Utf8Char c = readUtf8(utf8, pos);
-        out.push_back(c.valid && c.code <= 0xFF ? static_cast<char>(static_cast<uint8_t>(c.code)) : '?');
-        pos += c.length;
-    }
-    return out;
-}
-
-std::string latin1ToUtf8(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size());
-    for (char ch : latin1) {
-        const auto c = static_cast<uint8_t>(ch);
-        if (c < 0x80) {
-            out.push_back(ch);
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
-
 bool clampToPlayable(Options& settings) {
     bool changed = false;
     for (const OptionField& f : kOptionFields) {
@@ -205,7 +182,7 @@ StoreOutcome saveSettings(Registry& registry, const Options& settings, const Bes
                     const BestScoreRecord& record = table.record(m, g, k);
                     registry.setValue(key->key, scoreValueName(m, g, k), kRegBinary, encodeScores(record));
                     for (int r = 1; r <= kEntriesPerRecord; ++r) {
-                        std::string stored = utf8ToLatin1(record.name(r));
+                        std::string stored = record.name(r);
                         stored.push_back('\0');
                         registry.setValue(key->key, nameValueName(m, g, k, r), kRegSz,
                                           std::span(reinterpret_cast<const uint8_t*>(stored.data()), stored.size()));

@@ -8,8 +8,10 @@
 //                        16-bit integers in the order of kOptionFields
 //   m"STATS"k"_"g"VAL"   binary, 12 bytes: the three scores of record (m, g, k)
 //                        as little-endian 32-bit integers, best first
-//   m"STATS"k"_"g"_"r    text: name r of record (m, g, k), one byte per
-//                        character (Latin-1) and a terminating zero
+//   m"STATS"k"_"g"_"r    text: name r of record (m, g, k) and a terminating
+//                        zero (UTF-8 at the registry interface; the key
+//                        file keeps it as Latin-1 when every text there
+//                        fits, the registry as UTF-16)
 // with m the mode 1..2, g the grid 1..4, k the kinds 1..4 (k before g in the
 // names) and r 1..3. A complete key holds 129 values.
 #pragma once
@@ -32,7 +34,10 @@ inline constexpr std::string_view kSettingsValueName = "SOLVINGDATA";
 // earlier versions hold it, and "Anonoymous" (a cleared entry) beside it.
 inline constexpr std::string_view kMissingName = "Anononymous";
 inline constexpr std::size_t kScoreValueBytes = 12;
-inline constexpr std::size_t kNameBufferBytes = 25;  // 24 bytes of name and the terminating zero
+// A stored name of more characters (not bytes) loads as "Anononymous".
+inline constexpr std::size_t kMaxStoredNameChars = 24;
+// Room for the longest name read: 24 characters of up to 4 UTF-8 bytes, and the terminating zero.
+inline constexpr std::size_t kNameBufferBytes = 4 * kMaxStoredNameChars + 1;
 inline constexpr int kValuesInCompleteKey = 1 + kModes * kGridSizes * kKindCounts * (1 + kEntriesPerRecord);
 
 // How a load or a save went. The store shows nothing: the caller tells the
@@ -55,7 +60,7 @@ enum class StoreOutcome {
 //   - gameMode below 1 becomes 1;
 //   - fallSpeedIndex 0 becomes 3, fallTimeIndex 0 becomes 3.
 // No other option is tested here: clampToPlayable makes the rest safe.
-// A name longer than 24 bytes loads as "Anononymous" with score 0.
+// A name longer than 24 characters loads as "Anononymous" with score 0.
 //
 // When "Software" cannot be opened or the key cannot be created, the game
 // starts as on a first run: the first-run options and every entry
@@ -89,10 +94,5 @@ void decodeScores(std::span<const uint8_t, kScoreValueBytes> bytes, BestScoreRec
 // nameValueName(2, 4, 1, 3) == "2STATS1_4_3".
 std::string scoreValueName(int m, int g, int k);
 std::string nameValueName(int m, int g, int k, int r);
-
-// Names are UTF-8 in memory and Latin-1 when stored: a character outside
-// Latin-1 (or a byte that is not UTF-8) is stored as '?'.
-std::string utf8ToLatin1(std::string_view utf8);
-std::string latin1ToUtf8(std::string_view latin1);
 
 }  // namespace qlx

@@ -4,6 +4,7 @@
 
 #include "settings_store.h"
 #include "best_scores.h"
+#include "text_encoding.h"
 
 namespace qlx::test {
 
@@ -43,16 +44,43 @@ TEST(UserName, AnEmptyTextGivesADashAndALongOneItsFirst19Characters) {
     for (const auto& [text, name] : cases) EXPECT_EQ(userNameFromText(text), name) << "typed: " << text;
 }
 
-TEST(Latin1, NamesKeepEveryLatin1CharacterAndStoreOthersAsQuestionMarks) {
-    std::string all;
-    for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
-    EXPECT_EQ(utf8ToLatin1(latin1ToUtf8(all)), all);
-    const std::pair<std::string_view, std::string_view> cases[] = {
-        {"€ 😀 ÿ", "? ? \xFF"},
-        {"a\xC3", "a?"}, {"\xE9t\xE9", "?t?"},      // bytes that are not UTF-8, one by one
-        {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "???"},  // an overlong '/', a surrogate
-    };
-    for (const auto& [utf8, latin1] : cases) EXPECT_EQ(utf8ToLatin1(utf8), latin1) << utf8;
+// The conversions between the forms a stored text takes: every character
+// survives UTF-8 -> UTF-16 -> UTF-8, and Latin-1 <-> UTF-8 where it fits;
+// what is not text becomes U+FFFD and is reported.
+TEST(TextEncoding, EveryCharacterSurvivesItsStoredFormsAndBrokenTextIsReplaced) {
+    std::string latin1;
+    for (int c = 0; c < 256; ++c) latin1 += static_cast<char>(c);
+    EXPECT_TRUE(fitsLatin1(latin1ToUtf8(latin1)));
+    EXPECT_EQ(utf8ToLatin1(latin1ToUtf8(latin1)), latin1);
+    EXPECT_EQ(utf8Length(latin1ToUtf8(latin1)), 256u);
+    for (std::string_view name : {"李雷", "Łukasz", "A😀B", "€"}) EXPECT_FALSE(fitsLatin1(name)) << name;
+    EXPECT_EQ(utf8ToLatin1("€ 😀 ÿ"), "? ? \xFF");
+
+    const std::string all = latin1ToUtf8(latin1) + "李雷 Łukasz A😀B \U0010FFFF";
+    EXPECT_EQ(utf8ToUtf16("A😀B"), u"A\xD83D\xDE00" u"B");
+    bool exact = true;
+    EXPECT_EQ(utf16ToUtf8(utf16FromLeBytes(utf16leBytes(utf8ToUtf16(all)), &exact), &exact), all);
+    EXPECT_TRUE(exact);
+    EXPECT_EQ(utf8Length("A😀B李"), 4u);
+
+    const std::pair<std::u16string, std::string> halves[] = {
+        {u"a\xD83D", "a\uFFFD"}, {u"\xDE00" u"b", "\uFFFDb"}, {u"\xD83D\xD83D\xDE00", "\uFFFD😀"}};
+    for (const auto& [units, utf8] : halves) {
+        exact = true;
+        EXPECT_EQ(utf16ToUtf8(units, &exact), utf8);
+        EXPECT_FALSE(exact);
+    }
+    exact = true;
+    EXPECT_EQ(utf16FromLeBytes(std::string_view("a\0b", 3), &exact), u"a");
+    EXPECT_FALSE(exact);  // half a unit
+    // Bytes that are not UTF-8, one by one: a cut character, Latin-1, an
+    // overlong '/', a surrogate.
+    for (std::string_view broken : {"a\xC3", "\xE9t\xE9", "\xC0\xAF", "\xED\xA0\x80"}) {
+        EXPECT_FALSE(isUtf8(broken));
+        EXPECT_TRUE(isUtf8(validUtf8(broken)));
+        EXPECT_EQ(utf8ToUtf16(broken), utf8ToUtf16(validUtf8(broken)));
+    }
+    EXPECT_EQ(validUtf8("\xE9t\xE9"), "\uFFFDt\uFFFD");
 }
 
 }  // namespace qlx::test

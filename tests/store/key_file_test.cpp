@@ -54,7 +54,7 @@ TEST(KeyFileFormat, WritesTheRegistryEditorsExportFormatAndReadsBackEveryValue) 
                          "\"Say \\\"hi\\\"\"=\"C:\\\\dir \\\"x\\\"\"\r\n"
                          "@=dword:0001002a\r\n"));
     const std::vector<RegValue> values = {
-        sz("plain", "Zo\xEB"), sz("quotes and backslashes", "\\\"\\\\\""), sz("empty", ""), sz("", "default"),
+        sz("plain", "Zoë"), sz("quotes and backslashes", "\\\"\\\\\""), sz("empty", ""), sz("", "default"),
         {"zero inside", kRegSz, {'a', 0, 'b', 0}}, {"no terminator", kRegSz, {'a', 'b'}}, {"no bytes", kRegSz, {}},
         {"line break", kRegSz, {'a', '\r', '\n', 'b', 0}}, {"odd type", 0x2B, {1, 2, 3}},
         bin("empty binary", {}), bin("long", std::vector<uint8_t>(100, 0xA5)), {"short dword", kRegDword, {1, 2}},
@@ -89,10 +89,13 @@ TEST(KeyFileFormat, ReadsWhatItCanOfADamagedFile) {
          kHead + "\"B\"=hex:zz\r\n\"C\"=\"a\\nb\"\r\n\"D\"=\"a\" junk\r\n\"E\"=-\r\n" + a, {x}},
         {"value outside a section", "REGEDIT4\r\n" + a, {}},
         {"another key", kHead + a + "[HKEY_CURRENT_USER\\Software\\Other]\r\n", {x}},
-        {"a name twice", kHead + a + "\"a\"=\"y\"\r\n", {sz("A", "y")}},
+        {"a name twice: its first place, its last data", kHead + a + "\"B\"=\"z\"\r\n\"a\"=\"y\"\r\n",
+         {sz("A", "y"), sz("B", "z")}},
         {"a line of garbage", kHead + "\x01\x02\xff garbage\r\n" + a, {x}},
-        {"Unicode: text beyond Latin-1", utf16(kUnicodeHead + widen(a) + u"\"B\"=\"\u03A9\"\r\n"), {x, sz("B", "?")}},
-        {"Unicode: hex text beyond Latin-1", utf16(kUnicodeHead + widen(a) + u"\"B\"=hex(2):a9,03,00,00\r\n"), {x}},
+        {"Unicode: half a character in quotes", utf16(kUnicodeHead + widen(a) + u"\"B\"=\"\xD83D\"\r\n"),
+         {x, sz("B", "\uFFFD")}},
+        {"Unicode: half a character in a hex text", utf16(kUnicodeHead + widen(a) + u"\"B\"=hex(2):3d,d8,00,00\r\n"),
+         {x}},
         {"Unicode: cut in a character", utf16(kUnicodeHead + widen(a)) + "\x41", {x}},
     };
     for (const auto& [what, text, values] : cases) {
@@ -100,6 +103,142 @@ TEST(KeyFileFormat, ReadsWhatItCanOfADamagedFile) {
         const ParsedKeyFile parsed = parseKeyFile(text, kKeyPath);
         EXPECT_FALSE(parsed.whole);
         EXPECT_EQ(parsed.values, values);
+    }
+}
+
+// Text that fits Latin-1 is written one byte a character, as ever; a single
+// character beyond turns the whole file into the registry editor's Unicode
+// export, which keeps every character, in quotes and in hex lists alike.
+TEST(KeyFileFormat, TextBeyondLatin1TurnsTheFileIntoTheUnicodeExportAndComesBackExactly) {
+    const RegValue zoe = sz("1STATS1_1_1", "Zoë"), broken = {"Ærø", kRegSz, {0xC3, 0xA9, '\r', '\n', 0}};
+    EXPECT_EQ(formatKeyFile(kKeyPath, {zoe, broken}),
+              withHeader("\"1STATS1_1_1\"=\"Zo\xEB\"\r\n\"\xC6r\xF8\"=hex(1):e9,0d,0a,00\r\n"));
+
+    const std::vector<RegValue> values = {
+        zoe, sz("1STATS1_1_2", "李雷"), sz("1STATS1_1_3", "Łukasz"), sz("Ω", "A😀B"), bin("SOLVINGDATA", {1, 0, 0xFF}),
+        {"expandable", kRegExpandSz, {'%', 0xCE, 0xA9, '%', 0}},  // %Ω%
+        {"texts", kRegMultiSz, {'a', 0, 0xF0, 0x9F, 0x98, 0x80, 0, 0}},  // a, 😀
+        {"line break", kRegSz, {'a', '\n', 0xE6, 0x9D, 0x8E, 0}}, broken,  // a, line break, 李
+    };
+    const std::string text = formatKeyFile(kKeyPath, values);
+    EXPECT_EQ(text, utf16(u"Windows Registry Editor Version 5.00\r\n\r\n[" + widen(kKeyPath) + u"]\r\n"
+                          u"\"1STATS1_1_1\"=\"Zoë\"\r\n\"1STATS1_1_2\"=\"李雷\"\r\n\"1STATS1_1_3\"=\"Łukasz\"\r\n"
+                          u"\"Ω\"=\"A😀B\"\r\n\"SOLVINGDATA\"=hex:01,00,ff\r\n"
+                          u"\"expandable\"=hex(2):25,00,a9,03,25,00,00,00\r\n"
+                          u"\"texts\"=hex(7):61,00,00,00,3d,d8,00,de,00,00,00,00\r\n"
+                          u"\"line break\"=hex(1):61,00,0a,00,4e,67,00,00\r\n"
+                          u"\"Ærø\"=hex(1):e9,00,0d,00,0a,00,00,00\r\n\r\n"));
+    const ParsedKeyFile parsed = parseKeyFile(text, kKeyPath);
+    EXPECT_TRUE(parsed.whole);
+    EXPECT_EQ(parsed.values, values);
+    // Latin-1 read from a REGEDIT4 file comes in as UTF-8.
+    EXPECT_EQ(parseKeyFile(withHeader("\"\xC6\"=\"Zo\xEB\"\r\n\"b\"=hex(1):e9,00"), kKeyPath).values,
+              (std::vector<RegValue>{sz("Æ", "Zoë"), sz("b", "é")}));
+}
+
+// A name repeated among many, in any case, is found however many there are:
+// reading stays in proportion to the file, and the key finds each value.
+TEST(KeyFileFormat, RepeatedNamesAmongManyKeepTheirFirstPlaceAndTheirLastData) {
+    std::string text = kHead;
+    std::vector<RegValue> expected;
+    const auto name = [](char first, int i) { return std::string(1, first) += std::to_string(i); };
+    const auto line = [](const std::string& name, std::string_view data) {
+        return std::string("\"").append(name).append("\"=\"").append(data).append("\"\r\n");
+    };
+    for (int i = 0; i < 3000; ++i) {
+        text += line(name('v', i), "first");
+        expected.push_back(sz(name('v', i), i % 3 == 0 ? "last" : "first"));
+    }
+    for (int i = 2997; i >= 0; i -= 3) text += line(name('V', i), "last");  // in reverse, in upper case
+    text += "\r\n";
+    const ParsedKeyFile parsed = parseKeyFile(text, kKeyPath);
+    EXPECT_FALSE(parsed.whole);
+    EXPECT_EQ(parsed.values, expected);
+}
+
+TEST_F(StoreTest, TheKeyFindsEachOfManyValuesByNameWithoutRegardToCase) {
+    writeFile(keyFile(), formatKeyFile(kKeyPath, {sz("Loaded", "from the file")}));
+    const RegKey key = openKey();
+    for (int i = 0; i < 2000; ++i) {
+        const std::string n = std::to_string(i);
+        ASSERT_TRUE(registry().setValue(key, "Value" + n, kRegBinary, std::vector<uint8_t>(n.begin(), n.end())));
+    }
+    ASSERT_TRUE(registry().setValue(key, "VALUE7", kRegSz, std::vector<uint8_t>{'x', 0}));  // replaces Value7
+    // Bytes that are not UTF-8 are kept as the file gives them back.
+    ASSERT_TRUE(registry().setValue(key, "broken", kRegSz, std::vector<uint8_t>{'a', 0xE9, 0}));
+    registry().closeKey(key);
+    for (int i = 0; i < 2000; i += 37) {
+        const std::string n = std::to_string(i);
+        EXPECT_EQ(get("vAlUe" + n), (RegValue{"vAlUe" + n, kRegBinary, {n.begin(), n.end()}}));
+    }
+    EXPECT_EQ(get("value7"), sz("value7", "x"));
+    EXPECT_EQ(get("loaded"), sz("loaded", "from the file"));
+    EXPECT_EQ(get("broken"), sz("broken", "a\uFFFD"));
+    EXPECT_EQ(get("Value2000"), std::nullopt);
+    running_.reset();  // and as the next run reads the file
+    EXPECT_EQ(get("value7"), sz("value7", "x"));
+    EXPECT_EQ(get("broken"), sz("broken", "a\uFFFD"));
+    EXPECT_EQ(parseKeyFile(readFile(keyFile()), kKeyPath).values.size(), 2002u);
+}
+
+// The stored file of a table whose names fit Latin-1 is the one earlier
+// versions wrote, byte for byte; a name beyond Latin-1 makes it UTF-16, and
+// every name comes back from it.
+TEST_F(StoreTest, NamesInLatin1KeepTheFileAsItWasAndOthersComeBackExactly) {
+    BestScoreTable table = allMissing();
+    table.record(2, 3, 4) = {{900, 90, 9}, {"Zoë", "Ærø \"ÿ\"", "plain"}};
+    save({2, 1, 0, 4, 8, 19, 3}, table);
+    std::string expected = kHead + "\"SOLVINGDATA\"=hex:02,00,01,00,00,00,04,00,08,00,13,00,03,00\r\n";
+    for (int m = 1; m <= 2; ++m)
+        for (int g = 1; g <= 4; ++g)
+            for (int k = 1; k <= 4; ++k) {
+                const std::string prefix = "\"" + std::to_string(m) + "STATS" + std::to_string(k) + "_" + std::to_string(g);
+                const bool ours = m == 2 && g == 3 && k == 4;
+                expected += prefix + (ours ? "VAL\"=hex:84,03,00,00,5a,00,00,00,09,00,00,00\r\n"
+                                           : "VAL\"=hex:00,00,00,00,00,00,00,00,00,00,00,00\r\n");
+                const char* names[] = {"Zo\xEB", "\xC6r\xF8 \\\"\xFF\\\"", "plain"};  // escaped as in the file
+                for (int r = 1; r <= 3; ++r)
+                    expected += prefix + "_" + std::to_string(r) + "\"=\"" + (ours ? names[r - 1] : "Anononymous") + "\"\r\n";
+            }
+    EXPECT_EQ(readFile(keyFile()), expected + "\r\n");
+
+    table.record(1, 1, 1).name(2) = "李雷";
+    table.record(1, 1, 1).name(3) = "A😀B";
+    table.record(2, 2, 2).name(1) = "Łukasz";
+    save(firstRunOptions(), table);
+    EXPECT_TRUE(readFile(keyFile()).starts_with(utf16(u"Windows Registry Editor Version 5.00\r\n")));
+    running_.reset();
+    Options s;
+    BestScoreTable t;
+    load(s, t);
+    EXPECT_EQ(t, table);
+}
+
+// A save keeps the file's permission bits, whatever the umask, and its owner
+// and group where the process may give them (root may; a user may not).
+TEST_F(StoreTest, ASaveKeepsTheFilesModeAndOwner) {
+    const bool root = ::geteuid() == 0;
+    for (const auto& [mode, mask] : {std::pair{0600, 022}, {0640, 022}, {0604, 0}, {0644, 077}}) {
+        SCOPED_TRACE(testing::Message() << std::oct << mode << " under umask " << mask);
+        startOver();
+        writeFile(keyFile(), withHeader("\"Other\"=\"kept\""));
+        ::chmod(keyFile().c_str(), static_cast<mode_t>(mode));
+        if (root) {
+            ASSERT_EQ(::chown(keyFile().c_str(), 65534, 65534), 0);
+        }
+        const mode_t old = ::umask(static_cast<mode_t>(mask));
+        Options s;
+        BestScoreTable t;
+        load(s, t);
+        t.record(1, 1, 1).score(1) = 5;
+        save(s, t);
+        ::umask(old);
+        struct stat st {};
+        ASSERT_EQ(::stat(keyFile().c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, static_cast<mode_t>(mode));
+        EXPECT_EQ(st.st_uid, root ? 65534u : ::geteuid());
+        EXPECT_EQ(st.st_gid, root ? 65534u : ::getegid());
+        EXPECT_EQ(get("1STATS1_1VAL"), bin("1STATS1_1VAL", {5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // it was saved
     }
 }
 
@@ -167,8 +306,8 @@ Make linkTo(fs::path target, Make makeTarget = {}) {
 struct FailingOps : FileOps {
     explicit FailingOps(bool atRename) : atRename(atRename) {}
     bool atRename;  // else at the write, when the disk fills up half way
-    bool writeSynced(const fs::path& path, std::string_view bytes) override {
-        return FileOps::writeSynced(path, atRename ? bytes : bytes.substr(0, bytes.size() / 2)) && atRename;
+    bool writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>& like) override {
+        return FileOps::writeSynced(path, atRename ? bytes : bytes.substr(0, bytes.size() / 2), like) && atRename;
     }
     bool rename(const fs::path& from, const fs::path& to) override { return !atRename && FileOps::rename(from, to); }
 };
@@ -184,7 +323,7 @@ TEST_F(StoreTest, EachFileAPlayerMayHaveStartsTheGameAndIsSavedOverOrLeftAlone) 
     const auto options = [](std::string_view hex) { return withHeader("\"SOLVINGDATA\"=hex:" + std::string(hex)); };
     const std::string crlf = formatKeyFile(kKeyPath, {bin("SOLVINGDATA", {2, 0, 1, 0, 2, 0, 3, 0, 6, 0, 4, 0, 5, 0}),
                                                       bin("1STATS2_1VAL", {0xF4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}),
-                                                      {"1STATS2_1_1", kRegSz, {'Z', 'o', 0xEB, ' ', '"', 0xD8, 'r', 0}},
+                                                      sz("1STATS2_1_1", "Zoë \"Ør"),
                                                       {"Count", kRegDword, {7, 0, 0, 0}}});
     std::string cr = crlf;
     std::erase(cr, '\n');

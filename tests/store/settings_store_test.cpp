@@ -13,6 +13,8 @@ TEST_F(StoreTest, OptionsAndEntriesLoadWithTheirDefaultRules) {
     // Cy's name in lower case: names are compared without regard to case, as the registry does.
     const RegValue ann = sz("2STATS3_4_1", "Ann"), bob = sz("2STATS3_4_2", "Bob"), cy = sz("2stats3_4_3", "Cy");
     const std::string none(kMissingName), n24 = "twenty-four characters!!";
+    std::string han24;  // 24 characters of 3 bytes each
+    for (int i = 0; i < 24; ++i) han24 += "李";
     const Options noOptions{1, 0, 0, 0, 5, 3, 3};
     const BestScoreRecord missing = allMissing().record(2, 4, 3), namesOnly{{0, 0, 0}, {"Ann", "Bob", "Cy"}};
     auto options = [](Options s) { auto b = encodeSettings(s); return bin("SOLVINGDATA", {b.begin(), b.end()}); };
@@ -28,6 +30,9 @@ TEST_F(StoreTest, OptionsAndEntriesLoadWithTheirDefaultRules) {
          {{500, 0, 0}, {"Ann", none, none}}},
         {"names of 24 and 25 characters", {{scores, ann, sz("2STATS3_4_2", n24), sz("2STATS3_4_3", n24 + "!")}},
          noOptions, {{500, 300, 0}, {"Ann", n24, none}}},
+        {"names of 24 and 25 characters beyond Latin-1: characters count, not bytes",
+         {{scores, sz("2STATS3_4_1", han24), sz("2STATS3_4_2", han24 + "雷"), sz("2STATS3_4_3", "😀" + n24)}},
+         noOptions, {{500, 0, 0}, {han24, none, none}}},
         {"scores given as text of 12 bytes", {{sz("2STATS3_4VAL", "500 300 100"), ann, bob, cy}}, noOptions, namesOnly},
         {"scores of 8 bytes", {{bin("2STATS3_4VAL", {1, 0, 0, 0, 2, 0, 0, 0}), ann, bob, cy}}, noOptions, namesOnly},
     };
@@ -46,25 +51,27 @@ TEST_F(StoreTest, OptionsAndEntriesLoadWithTheirDefaultRules) {
 }
 
 // The stored form byte for byte: little-endian 16-bit options and 32-bit
-// scores, names one byte per character (? outside Latin-1) and a zero.
+// scores, names as given (UTF-8 at the registry's interface) and a zero;
+// every character of a name comes back, in Latin-1 or not.
 TEST_F(StoreTest, ASaveStoresEveryValueByteForByteAndTheNextRunLoadsItExactly) {
     BestScoreTable table = allMissing();
     save(firstRunOptions(), table);  // and then a save over it
     // Records at both ends of each index, so that a loop that stops short loses one.
     table.record(2, 1, 4) = {{70000, 300, -1}, {"", "Zoë", "Ωmega 😀"}};
     table.record(1, 4, 1) = {{2'000'000'000, 7, 0}, {"a \"quoted\" \\ name", "  spaced  ", "1234567890123456789"}};
+    table.record(1, 2, 3) = {{3, 2, 1}, {"李雷", "Łukasz", "A😀B"}};
     const Options saved{2, 3, 1, -2, 8, 19, 0x1234};
     save(saved, table);
     EXPECT_EQ(get("SOLVINGDATA"), bin("SOLVINGDATA", {2, 0, 3, 0, 1, 0, 0xFE, 0xFF, 8, 0, 19, 0, 0x34, 0x12}));
     EXPECT_EQ(get("2STATS4_1VAL"), bin("2STATS4_1VAL", {0x70, 0x11, 1, 0, 0x2C, 1, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(get("2STATS4_1_2"), sz("2STATS4_1_2", "Zo\xEB"));
+    EXPECT_EQ(get("2STATS4_1_2"), sz("2STATS4_1_2", "Zoë"));
+    EXPECT_EQ(get("1STATS3_2_3"), sz("1STATS3_2_3", "A😀B"));
 
     running_.reset();  // the next run
     Options s;
     BestScoreTable t;
     EXPECT_EQ(load(s, t), StoreOutcome::Done);
     EXPECT_EQ(s, saved);
-    table.record(2, 1, 4).names[2] = "?mega ?";
     EXPECT_EQ(t, table);
 }
 
