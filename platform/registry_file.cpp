@@ -119,8 +119,9 @@ bool FileOps::writeSynced(const fs::path& path, std::string_view bytes, const st
     if (like && ::fstat(fd, &st) == 0) {
         // The owner first: giving a file away may clear bits. Refused (EPERM)
         // unless the process may, and then the group alone may still pass.
-        if ((st.st_uid != like->owner || st.st_gid != like->group) && ::fchown(fd, like->owner, like->group) != 0)
-            static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), like->group));
+        if ((st.st_uid != like->owner || st.st_gid != like->group) && ::fchown(fd, like->owner, like->group) != 0) {
+            [[maybe_unused]] const int groupOnly = ::fchown(fd, static_cast<uid_t>(-1), like->group);
+        }
         static_cast<void>(::fchmod(fd, mode));  // exactly, whatever the umask took away
     }
     bool ok = true;
