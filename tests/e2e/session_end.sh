@@ -3,7 +3,8 @@
 # display, while the game runs, and what was played is saved all the same.
 # The real program in a real X server, one case a run:
 #   TERM, HUP, INT  an option is chosen from the menu, then the signal comes;
-#                   the exit status is the signal's (128 + its number)
+#                   the exit status is the signal's (128 + its number), and the
+#                   file the user made 0600 stays 0600
 #   name            SIGTERM comes while the name dialog of a new best score is
 #                   open, with a name half typed
 #   kill9           kill -9 right after the name dialog of a best score closed
@@ -11,6 +12,8 @@
 #   unsaved         no settings folder at all: SIGTERM while playing, and
 #                   while " Error Failerd" shows after Game > Exit, ends the
 #                   program within 2 seconds all the same
+#   unicode         a best score under a name outside Latin-1 is saved, and
+#                   the next run reads it and saves it again unchanged
 #   pipe            standard output and error go to a pipe nobody reads
 #                   (`2>&1 | true`): the game lives through a whole game
 #   manager         an option is chosen, then a session manager logs out
@@ -79,7 +82,7 @@ saved_options_are() {
 # Falling Tiles with 8 kinds and a batch every 3 seconds: the top row is
 # blocked within about 20 seconds. Clicks on the two lowest rows clear a
 # group or more first, so the score enters the (empty) best scores. Ends
-# with "Zed" typed into the name dialog, still open. Starts COMMAND... .
+# with $name (default "Zed") typed into the name dialog, still open. Starts COMMAND... .
 play_to_a_best_score() {
   mkdir -p "$(dirname "$settings")"
   printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n"SOLVINGDATA"=hex:%s\r\n\r\n' \
@@ -96,7 +99,7 @@ play_to_a_best_score() {
   dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
     fail "no name dialog: the score did not enter the best scores"
   eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
-  xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 50 "Zed"
+  xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 50 "${name:-Zed}"
   sleep 0.3
 }
 
@@ -137,10 +140,12 @@ message_box() { timeout 10 xdotool search --sync --onlyvisible --limit 1 --name 
 case "$what" in
   TERM | HUP | INT)
     start "$program"
+    chmod 600 "$settings"  # made at the start; replaced by the next save
     choose_six_kinds
     kill -s "$what" "$pid"
     ended 2 $((128 + $(kill -l "$what")))
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
+    [ "$(stat -c %a "$settings")" = 600 ] || fail "the file's mode became $(stat -c %a "$settings")"
     ;;
   name)
     play_to_a_best_score "$program"
@@ -188,6 +193,22 @@ case "$what" in
       kill -s TERM "$pid"
       ended 2 143
     done
+    ;;
+  unicode)
+    name="李雷 Łukasz A😀B"
+    play_to_a_best_score "$program"
+    enter_the_name
+    text() { iconv -f UTF-16LE -t UTF-8 "$settings" | tr -d '\r'; }
+    text | grep -qx "\"2STATS4_1_1\"=\"$name\"" || fail "the name saved was $(text | grep '^"2STATS4_1_1"')"
+    kill -s TERM "$pid"
+    ended 2 143
+    # The next run reads the name; an option chosen there saves the whole key again.
+    start "$program"
+    choose_six_kinds
+    kill -s TERM "$pid"
+    ended 2 143
+    text | grep -qx "\"2STATS4_1_1\"=\"$name\"" || fail "after a restart the name was $(text | grep '^"2STATS4_1_1"')"
+    text | grep -qi '^"SOLVINGDATA"=hex:02,00,00,00,01,00,00,00,06,00' || fail "the option chosen after the restart was not saved"
     ;;
   pipe)
     # The reader of the pipe ends at once: every write fails (EPIPE).
