@@ -63,11 +63,11 @@ void BoardPicture::refresh() {
     repaint();
 }
 
-void BoardPicture::setCursor(std::optional<Cell> cell) {
+void BoardPicture::setCursor(std::optional<Cell> cell, bool tell) {
     cursor_ = cell;
     markCursorGroup();
     update();
-    notifyCursorMoved(this);
+    if (tell) notifyCursorMoved(this);
 }
 
 // The outline follows the board: it is found again whenever the cursor moves
@@ -128,7 +128,16 @@ void BoardPicture::showEvent(QShowEvent* event) {
     if (!focus || !focus->isVisible()) setFocus();
 }
 
+// Qt tells assistive technology that the board, a table, has the focus only
+// after this event; the cursor cell is told afterwards, so that a screen
+// reader lands on the cell (after a dialog, a pause, a new game).
+void BoardPicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(this, [this] { notifyCursorMoved(this); }, Qt::QueuedConnection);
+}
+
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
+    if (frozen_) return;
     const QPointF pos = event->position();
     emit mouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
 }
