@@ -96,11 +96,13 @@ void BoardPicture::paintCursor(QPainter& p) const {
     fill(p, outline_[1], kOutlineLight);
     const QRect cell = squareOf(*game_, *cursor_);
     const int ts = cell.width();
+    // The ring: black, white, black, at least 4 pixels wide, so that it shows on
+    // every picture, the yellow and cream ones too, at every tile size.
     QRegion dark, light;
-    const int gap = ts / 16;
-    bands(QRegion(cell.adjusted(gap, gap, -gap, -gap)), 1, ts / 16, dark, light);
+    const int gap = ts / 24, edge = std::max(1, ts / 24), band = std::max(2, ts / 16);
+    bands(QRegion(cell.adjusted(gap, gap, -gap, -gap)), edge, band, dark, light);
     fill(p, dark, kOutlineDark);
-    fill(p, light, kCursorLight);
+    fill(p, light, kOutlineLight);
     if (group_.points == 0) return;
 
     QFont font = this->font();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <tuple>
 
 #include "clock.h"
 #include "options.h"
@@ -57,6 +58,15 @@ FallingOptionsDialog::FallingOptionsDialog(const ScreenMetrics& screen, QWidget*
     keepLeftOf(timeCaption, timeBox_);
     widenToHold(this, seconds);
     widenToHold(this, minutes);
+    // Each box is labelled by the words of its line and its unit. On Linux a
+    // combo box's accessible name is its text and screen readers read its
+    // labels through the label relation, which a label's buddy makes; the
+    // accessible name says the same for the platforms that read names.
+    for (auto [box, words, unit] : {std::tuple{speedBox_, speedCaption, seconds}, std::tuple{timeBox_, timeCaption, minutes}}) {
+        words->setBuddy(box);
+        unit->setBuddy(box);
+        box->setAccessibleName(words->text() + QStringLiteral(", ") + unit->text().toLower());
+    }
     okButton_ = designButton(this, "okButton", QStringLiteral("Ok"), tw, 1005, 2460, 1095, 360);
     cancelButton_ = designButton(this, "cancelButton", QStringLiteral("Cancel"), tw, 2655, 2445, 1020, 390);
     setDialogButtons(this, nullptr, cancelButton_);

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include "accessibility.h"
 #include "announcer.h"
@@ -16,6 +17,10 @@
 #include "main_window.h"
 
 namespace qlx {
+
+namespace {
+constexpr int kCellFocusDelay = 150;  // ms
+}  // namespace
 
 void MainWindow::buildAccess() {
     announcer_ = new Announcer(centralWidget());
@@ -67,17 +72,22 @@ bool MainWindow::accessKey(int key, Qt::KeyboardModifiers modifiers) {
 
 void MainWindow::focusBoard() {
     if (!board_->isVisible()) return;
-    if (board_->hasFocus()) {
-        // Already focused: the board and then its cell are told anew, for a
-        // screen reader does not read again the cell it thinks in focus.
-        if (board_->cursor()) {
-            QAccessibleEvent table(board_, QAccessible::Focus);
-            QAccessible::updateAccessibility(&table);
-        }
-        notifyCursorMoved(board_);  // the cell, or the board while the cursor is hidden
+    if (!isActiveWindow()) activateWindow();  // back from a dialog: the game's window is the one in use
+    if (!board_->hasFocus()) {
+        board_->setFocus(Qt::OtherFocusReason);  // its focus-in event tells the cell
         return;
     }
-    board_->setFocus(Qt::OtherFocusReason);  // its focus-in event tells the cell
+    // Already focused (a new game by a key): the board is told, and then, a
+    // moment later, its cursor cell. A screen reader skips a focus event
+    // followed at once by another, and does not read again the cell it thinks
+    // in focus; so the board is read, then the cell.
+    QAccessibleEvent table(board_, QAccessible::Focus);
+    QAccessible::updateAccessibility(&table);
+    if (board_->cursor()) {
+        QTimer::singleShot(kCellFocusDelay, board_, [b = board_] {
+            if (b->hasFocus()) notifyCursorMoved(b);
+        });
+    }
 }
 
 QString MainWindow::cursorName() const {
