@@ -30,6 +30,19 @@ stop_started() {
 started+=($!)
 speech-dispatcher --run-single --timeout 0 --config-dir "$speechd_conf" --log-dir "$work" >"$work/speechd.out" 2>&1 &
 started+=($!)
-orca --debug --debug-file="$orca_log" --user-prefs="$work/orca-prefs" >"$work/orca.out" 2>&1 &
+# Orca itself, with one change: its debug log is opened line-buffered, so that
+# the test reads each utterance while Orca runs rather than when it ends.
+/usr/bin/python3 -c '
+import builtins, runpy, sys
+log = sys.argv[2].split("=", 1)[1]
+plain_open = builtins.open
+def line_buffered(file, mode="r", *args, **kwargs):
+    if file == log and "w" in mode:
+        return plain_open(file, mode, 1)
+    return plain_open(file, mode, *args, **kwargs)
+builtins.open = line_buffered
+sys.argv[0] = "orca"
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+' --debug --debug-file="$orca_log" --user-prefs="$work/orca-prefs" >"$work/orca.out" 2>&1 &
 orca_pid=$!
 started+=($orca_pid)
