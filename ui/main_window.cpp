@@ -180,6 +180,8 @@ void MainWindow::endGame(const char* message) {
     gameInProgress_ = false;
     stopTimers();
     announcer_->say(spokenMove + endSpeech(game_.score));  // before any message or dialog
+    waitForEndSpeech();
+    if (unloaded_) return;  // the session ended meanwhile
     if (message) services_.messages.show(message);
     services_.sound.play(soundPath("APPLAUSE.wav"));
     const Configuration config = currentConfiguration(program_);

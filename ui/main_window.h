@@ -127,6 +127,7 @@ private:
     void buildAccess();  // the announcer and the window's shortcuts (main_window_access.cpp)
     void speakMove(const MoveOutcome& move);
     void speakBatch(const QString& cursorNameBefore);
+    void waitForEndSpeech();
     QString cursorName() const;  // the name of the cell under the cursor; empty while it is hidden
 
     // A new game of the options in force on a fresh board.

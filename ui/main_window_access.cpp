@@ -4,6 +4,7 @@
 // mouse player never meets any of it: nothing is said while no assistive
 // technology runs, and the keys change nothing a mouse changes.
 #include <QAccessible>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -20,6 +21,7 @@ namespace qlx {
 
 namespace {
 constexpr int kCellFocusDelay = 150;  // ms
+constexpr int kEndSpeechTime = 3000;  // ms: "3 points. Game over, final score 233." at a screen reader's usual rate
 }  // namespace
 
 void MainWindow::buildAccess() {
@@ -90,6 +92,16 @@ void MainWindow::focusBoard() {
     }
 }
 
+// A screen reader breaks off what it says when a window opens. With one
+// running, the end's words get the time to be heard before the first dialog;
+// meanwhile the timers stand still and keys and clicks wait for the dialog.
+void MainWindow::waitForEndSpeech() {
+    if (!QAccessible::isActive()) return;
+    QEventLoop wait;
+    QTimer::singleShot(kEndSpeechTime, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 QString MainWindow::cursorName() const {
     const std::optional<Cell>& cursor = board_->cursor();
     return cursor ? cellName(game_, *cursor) : QString();
@@ -98,11 +110,11 @@ QString MainWindow::cursorName() const {
 // The points and the new score, then the cell under the cursor; a move that
 // ends the game leaves its words to the end, said at once with the final score.
 void MainWindow::speakMove(const MoveOutcome& move) {
-    QString text = moveSpeech(move.points, game_.score) + QLatin1Char('.');
     if (move.gameOver) {
-        spokenBeforeEnd_ = text + QLatin1Char(' ');
+        spokenBeforeEnd_ = QStringLiteral("%1 points. ").arg(move.points);  // the score comes with the end
         return;
     }
+    QString text = moveSpeech(move.points, game_.score) + QLatin1Char('.');
     if (const QString now = cursorName(); !now.isEmpty()) text += QLatin1Char(' ') + nowSpeech(now);
     announcer_->say(text);
 }

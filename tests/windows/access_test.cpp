@@ -160,7 +160,7 @@ void AccessTest::eachMoveBatchWarningAndEndIsSaidOnceAndNothingWithoutAScreenRea
     answers.then(closeStats());
     answers.then(cancelWow());
     p.click(12, 10);
-    QCOMPARE(saidBeforeDialog, QStringLiteral("3 points, score 10. Game over, final score 10."));
+    QCOMPARE(saidBeforeDialog, QStringLiteral("3 points. Game over, final score 10."));
     QCOMPARE(answers.titles, (std::vector<QString>{"Best Score", "Scores", "Wow"}));
     screenReaderRuns(false);
 }
