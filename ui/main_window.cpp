@@ -181,7 +181,6 @@ void MainWindow::endGame(const char* message) {
     stopTimers();
     announcer_->say(spokenMove + endSpeech(game_.score));  // before any message or dialog
     waitForEndSpeech();
-    if (unloaded_) return;  // the session ended meanwhile
     if (message) services_.messages.show(message);
     services_.sound.play(soundPath("APPLAUSE.wav"));
     const Configuration config = currentConfiguration(program_);
