@@ -58,14 +58,16 @@ FallingOptionsDialog::FallingOptionsDialog(const ScreenMetrics& screen, QWidget*
     keepLeftOf(timeCaption, timeBox_);
     widenToHold(this, seconds);
     widenToHold(this, minutes);
-    // Each box is labelled by the words of its line and its unit. On Linux a
-    // combo box's accessible name is its text and screen readers read its
-    // labels through the label relation, which a label's buddy makes; the
-    // accessible name says the same for the platforms that read names.
+    // Each box is read with the words of its line and its unit ("Tiles falls
+    // for every, seconds"). On Linux a combo box's accessible name is its text:
+    // screen readers read the label that names it, a buddy; Orca reads only the
+    // first such label, so the line's label carries the unit in its accessible
+    // name, while its text on screen stays as it is.
     for (auto [box, words, unit] : {std::tuple{speedBox_, speedCaption, seconds}, std::tuple{timeBox_, timeCaption, minutes}}) {
+        const QString spoken = words->text() + QStringLiteral(", ") + unit->text().toLower();
         words->setBuddy(box);
-        unit->setBuddy(box);
-        box->setAccessibleName(words->text() + QStringLiteral(", ") + unit->text().toLower());
+        words->setAccessibleName(spoken);
+        box->setAccessibleName(spoken);  // for the platforms that read a box's own name
     }
     okButton_ = designButton(this, "okButton", QStringLiteral("Ok"), tw, 1005, 2460, 1095, 360);
     cancelButton_ = designButton(this, "cancelButton", QStringLiteral("Cancel"), tw, 2655, 2445, 1020, 390);

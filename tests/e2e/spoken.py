@@ -4,8 +4,9 @@ Each utterance is a line "HH:MM:SS.ffffff - SPEECH OUTPUT: '...'". Two moves:
 L puts the cursor on the largest group (Orca reads the cell: "crab, group of
 4, 10 points"), Space plays it; within 2 s of each Space Orca must have said
 the move's points and the new score. S asks for the score. Then a Falling
-Tiles game from the menu bar (F10), where a batch must be said when it falls,
-and Ctrl+Q to leave. Fails with a message and exit status 1.
+Tiles game from the menu bar (F10), where a batch must be said when it falls;
+the falling options, whose period box must be read with its line's words and
+unit; and Ctrl+Q to leave. Fails with a message and exit status 1.
 """
 import datetime
 import os
@@ -104,6 +105,27 @@ heard = said_after(started, lambda t: t.startswith("notification Tiles fell."), 
 if not heard:
     fail("no falling batch was said within 10 s of a Falling Tiles game")
 print(f"batch: '{heard[1]}' {heard[0] - started:.3f} s after the game started")
+
+# The falling options from the menu bar: the period's box is read with its line's words and unit.
+key("F10")
+time.sleep(0.5)
+key("Right")  # the Options menu
+time.sleep(0.5)
+pressed = key("Up")  # round to its last item
+if not said_after(pressed, lambda t: t.startswith("Falling Tile Options.."), LIMIT):
+    fail("the Options menu's last item is not Falling Tile Options..")
+pressed = key("Return")
+if not said_after(pressed, lambda t: t.startswith("Set Falling Tile Game Options dialog"), LIMIT):
+    fail("the falling options did not open")
+key("Tab")
+time.sleep(0.3)
+pressed = key("Tab")
+heard = said_after(pressed, lambda t: "combo box" in t, LIMIT)
+if not heard or not heard[1].startswith("Tiles falls for every, seconds"):
+    fail(f"the period's box was read as {heard[1] if heard else 'nothing'}")
+print(f"falling options: '{heard[1]}'")
+key("Escape")
+time.sleep(0.5)
 
 key("ctrl+q")
 for _ in range(50):
