@@ -2,18 +2,26 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace qlx {
 
 namespace {
 
+// The label that holds the text: read, never painted.
+class SilentLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+// A notification without a name of its own: its label says the text.
 class Notification : public QAccessibleWidget {
 public:
     explicit Notification(Announcer* a) : QAccessibleWidget(a, QAccessible::Notification) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<const Announcer*>(widget())->text();
-        return {};
-    }
+    QString text(QAccessible::Text) const override { return {}; }
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
@@ -31,6 +39,10 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
     setFixedSize(1, 1);
+    label_ = new SilentLabel(this);
+    label_->setObjectName(QStringLiteral("announcement"));
+    label_->setGeometry(0, 0, 1, 1);
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 
@@ -40,8 +52,7 @@ void Announcer::say(const QString& text) {
     hide();
     text_ = text;
     ++count_;
-    QAccessibleEvent renamed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
+    label_->setText(text);
     show();
 }
 

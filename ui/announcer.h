@@ -6,13 +6,18 @@
 // Notification when it becomes visible ("notification 15 points, score 134"),
 // whatever has the focus, and keeps it in its list of notifications; a name
 // change alone it ignores unless the object has the focus. So the announcer is
-// a notification that each text shows anew: hidden, renamed, shown. It paints
-// nothing and takes neither focus nor clicks.
+// a notification that each text shows anew: hidden, its text changed, shown.
+// The text is a label inside it, as a desktop notification's is: Orca speaks
+// it after the role, shows it on a braille display and keeps it in its list of
+// notifications (a text in the notification's own name it would only speak).
+// It paints nothing and takes neither focus nor clicks.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+
+class QLabel;
 
 namespace qlx {
 
@@ -33,6 +38,7 @@ protected:
     void paintEvent(QPaintEvent*) override {}
 
 private:
+    QLabel* label_;
     QString text_;
     int count_ = 0;
 };

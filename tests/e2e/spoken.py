@@ -17,7 +17,7 @@ import time
 
 LINE = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'(?:\s*\{.*\})?\s*$")
 CELL = re.compile(r"^[a-z -]+, group of (\d+), (\d+) points\.$")
-MOVE = re.compile(r"^notification (\d+) points, score (\d+)\. Now: ")
+MOVE = re.compile(r"^(\d+) points, score (\d+)\. Now: ")  # said after "notification."
 LIMIT = 2.0  # seconds from a key to what it must make Orca say
 
 log_path, game_pid = sys.argv[1], int(sys.argv[2])
@@ -85,7 +85,7 @@ for move in (1, 2):
         fail(f"move {move}: the move was said more than once")
 
 pressed = key("s")
-heard = said_after(pressed, lambda t: t.startswith(f"notification Score {score}, time "), LIMIT)
+heard = said_after(pressed, lambda t: t.startswith(f"Score {score}, time "), LIMIT)
 if not heard:
     fail("S did not say the score and the time")
 print(f"S: '{heard[1]}' {heard[0] - pressed:.3f} s after the key")
@@ -101,7 +101,7 @@ pressed = key("Down")
 if not said_after(pressed, lambda t: t.startswith("Falling Blocks"), LIMIT):
     fail("Down in the Game menu did not reach Falling Blocks")
 started = key("Return")
-heard = said_after(started, lambda t: t.startswith("notification Tiles fell."), 10)
+heard = said_after(started, lambda t: t.startswith("Tiles fell."), 10)
 if not heard:
     fail("no falling batch was said within 10 s of a Falling Tiles game")
 print(f"batch: '{heard[1]}' {heard[0] - started:.3f} s after the game started")
