@@ -5,7 +5,7 @@
 # log holds every utterance; spoken.py plays by keys and finds in it what a
 # blind player hears after each move, after a falling batch and when asking
 # for the score.
-#   spoken.sh PATH/TO/quellix
+#   spoken.sh PATH/TO/quellix        (QLX_KEEP=1 keeps the work folder, Orca's whole log in it)
 # Exits 77 (CTest: skipped) when Orca or what it needs is missing.
 set -euo pipefail
 
