@@ -34,3 +34,21 @@ struct GroupView {
 GroupView groupAt(const GameState& s, Cell at);
 
 }  // namespace qlx
+
+namespace qlx {
+
+// The groups of two or more tiles, each once, in the reading order of their
+// first cells (row by row from the top, each row from the left).
+std::vector<GroupView> groupsInReadingOrder(const GameState& s);
+
+// The first cell of the group after (forward) or before the one under a cell,
+// in that reading order, going round at either end. From a cell outside any
+// group, the first group after or before the cell itself; from nowhere, the
+// first or the last group. Nothing when the board holds no group.
+std::optional<Cell> nextGroup(const GameState& s, std::optional<Cell> from, bool forward);
+
+// The first cell of the largest group: the most tiles, and of groups as large,
+// the first in reading order. Nothing when the board holds no group.
+std::optional<Cell> largestGroup(const GameState& s);
+
+}  // namespace qlx

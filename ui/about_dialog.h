@@ -26,6 +26,10 @@ public:
     QLabel* webLabel() const { return webLabel_; }
     QPushButton* okButton() const { return okButton_; }
 
+    // The link as a click, Enter or Space on it (it takes the focus by Tab), or
+    // a screen reader's press opens it: the web site, with the box left open.
+    void openLink();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -49,9 +49,11 @@ public:
         QAccessible::State s;
         s.focusable = true;
         const std::optional<Cell>& cursor = board_ ? board_->cursor() : std::nullopt;
-        s.focused = cursor && cursor->c == c_ && cursor->r == r_;
+        // Only while the board itself has the focus: not while a dialog is open.
+        s.focused = board_ && board_->hasFocus() && cursor && cursor->c == c_ && cursor->r == r_;
         s.invisible = !board_ || !board_->isVisible();
         s.disabled = !board_ || !board_->isEnabled();
+        s.readOnly = board_ && board_->isFrozen();
         return s;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -85,7 +87,7 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return QStringLiteral("Board");
-        if (t == QAccessible::Description && !board()->isEnabled()) return QStringLiteral("Game over");
+        if (t == QAccessible::Description && board()->isFrozen()) return QStringLiteral("Game over");
         return QAccessibleWidget::text(t);
     }
 

@@ -63,11 +63,11 @@ void BoardPicture::refresh() {
     repaint();
 }
 
-void BoardPicture::setCursor(std::optional<Cell> cell) {
+void BoardPicture::setCursor(std::optional<Cell> cell, bool tell) {
     cursor_ = cell;
     markCursorGroup();
     update();
-    notifyCursorMoved(this);
+    if (tell) notifyCursorMoved(this);
 }
 
 // The outline follows the board: it is found again whenever the cursor moves
@@ -96,11 +96,13 @@ void BoardPicture::paintCursor(QPainter& p) const {
     fill(p, outline_[1], kOutlineLight);
     const QRect cell = squareOf(*game_, *cursor_);
     const int ts = cell.width();
+    // The ring: black, white, black, at least 4 pixels wide, so that it shows on
+    // every picture, the yellow and cream ones too, at every tile size.
     QRegion dark, light;
-    const int gap = ts / 16;
-    bands(QRegion(cell.adjusted(gap, gap, -gap, -gap)), 1, ts / 16, dark, light);
+    const int gap = ts / 24, edge = std::max(1, ts / 24), band = std::max(2, ts / 16);
+    bands(QRegion(cell.adjusted(gap, gap, -gap, -gap)), edge, band, dark, light);
     fill(p, dark, kOutlineDark);
-    fill(p, light, kCursorLight);
+    fill(p, light, kOutlineLight);
     if (group_.points == 0) return;
 
     QFont font = this->font();
@@ -128,7 +130,16 @@ void BoardPicture::showEvent(QShowEvent* event) {
     if (!focus || !focus->isVisible()) setFocus();
 }
 
+// Qt tells assistive technology that the board, a table, has the focus only
+// after this event; the cursor cell is told afterwards, so that a screen
+// reader lands on the cell (after a dialog, a pause, a new game).
+void BoardPicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(this, [this] { notifyCursorMoved(this); }, Qt::QueuedConnection);
+}
+
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
+    if (frozen_) return;
     const QPointF pos = event->position();
     emit mouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
 }

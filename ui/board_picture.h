@@ -46,9 +46,15 @@ public:
     const GameState* game() const { return game_; }
 
     // The cell cursor: shown on a cell, or hidden (nothing). Setting it
-    // outlines the group under it, repaints, and tells assistive technology.
+    // outlines the group under it, repaints, and tells assistive technology
+    // (unless tell is false: a move says where the cursor is in its own words).
     const std::optional<Cell>& cursor() const { return cursor_; }
-    void setCursor(std::optional<Cell> cell);
+    void setCursor(std::optional<Cell> cell, bool tell = true);
+
+    // A finished game's board stays in view, frozen: it takes no presses, and
+    // keeps the keyboard focus so that a screen reader can still read it.
+    void setFrozen(bool frozen) { frozen_ = frozen; }
+    bool isFrozen() const { return frozen_; }
     // The group under the cursor as outlined: none while the cursor is hidden.
     const GroupView& cursorGroup() const { return group_; }
 
@@ -58,6 +64,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
@@ -67,6 +74,7 @@ private:
     QImage image_;
     const GameState* game_ = nullptr;
     std::optional<Cell> cursor_;
+    bool frozen_ = false;
     GroupView group_;
     QRegion outline_[2];  // the outline's dark and light bands
 };

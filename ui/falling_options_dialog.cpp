@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <tuple>
 
 #include "clock.h"
 #include "options.h"
@@ -57,6 +58,17 @@ FallingOptionsDialog::FallingOptionsDialog(const ScreenMetrics& screen, QWidget*
     keepLeftOf(timeCaption, timeBox_);
     widenToHold(this, seconds);
     widenToHold(this, minutes);
+    // Each box is read with the words of its line and its unit ("Tiles falls
+    // for every, seconds"). On Linux a combo box's accessible name is its text:
+    // screen readers read the label that names it, a buddy; Orca reads only the
+    // first such label, so the line's label carries the unit in its accessible
+    // name, while its text on screen stays as it is.
+    for (auto [box, words, unit] : {std::tuple{speedBox_, speedCaption, seconds}, std::tuple{timeBox_, timeCaption, minutes}}) {
+        const QString spoken = words->text() + QStringLiteral(", ") + unit->text().toLower();
+        words->setBuddy(box);
+        words->setAccessibleName(spoken);
+        box->setAccessibleName(spoken);  // for the platforms that read a box's own name
+    }
     okButton_ = designButton(this, "okButton", QStringLiteral("Ok"), tw, 1005, 2460, 1095, 360);
     cancelButton_ = designButton(this, "cancelButton", QStringLiteral("Cancel"), tw, 2655, 2445, 1020, 390);
     setDialogButtons(this, nullptr, cancelButton_);

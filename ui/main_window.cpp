@@ -6,14 +6,17 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <utility>
 
 #include "about_dialog.h"
 #include "accessibility.h"
+#include "announcer.h"
 #include "best_scores.h"
 #include "board_painter.h"
 #include "board_picture.h"
 #include "captions.h"
 #include "clock.h"
+#include "cursor.h"
 #include "falling_options_dialog.h"
 #include "game_over_dialog.h"
 #include "name_dialog.h"
@@ -85,13 +88,16 @@ void MainWindow::startGame() {
     setLabel(timeLabel_, QString());
     setLabel(scoreLabel_, QStringLiteral("0"));
     fillBoard(game_, services_.random);
-    board_->setCursor(std::nullopt);  // a new board: the first arrow key shows the cursor again
+    // A new board: a keyboard player finds the cursor on its first tile; for
+    // a mouse player it stays hidden until an arrow key shows it.
+    board_->setCursor(board_->cursor() ? cursorStart(game_) : std::nullopt, false);
     redrawBoard();
     fallingTimer_.setEnabled(true);
     clockTimer_.setEnabled(true);
     showBestScore();
     setWindowTitle(gameCaption(game_));
-    board_->setEnabled(true);
+    board_->setFrozen(false);
+    focusBoard();
 }
 
 void MainWindow::redrawBoard(const Cells& cells, const Cell* pointsCell, int32_t points) {
@@ -130,15 +136,22 @@ void MainWindow::playCell(const Cell& cell) {
         services_.pause.pause(kSecondPause);
         redrawBoard();
     }
-    // The cursor stays on its cell, or goes to the nearest tile where its cell emptied.
-    if (const std::optional<Cell> cursor = board_->cursor()) board_->setCursor(nearestTile(game_, *cursor));
+    // The cursor stays on its cell, or goes to the nearest tile where its cell
+    // emptied; after a clearing move the move's words say where it is.
+    const bool cleared = move.result == MoveOutcome::Result::Cleared;
+    if (const std::optional<Cell> cursor = board_->cursor()) board_->setCursor(nearestTile(game_, *cursor), !cleared);
+    if (cleared) speakMove(move);
     if (move.gameOver) endGame();
 }
 
 void MainWindow::clockTick() {
     const bool timedOut = tickClock(game_);
     setLabel(timeLabel_, QString::fromStdString(clockText(game_.clockSeconds)));
-    if (timedOut) endGame(kTimeOutMessage);
+    if (timedOut) {
+        endGame(kTimeOutMessage);
+    } else if (game_.options.gameMode == kFallingTiles) {
+        announcer_->say(timeWarning(game_.clockSeconds));
+    }
 }
 
 void MainWindow::fallingTick() {
@@ -147,9 +160,11 @@ void MainWindow::fallingTick() {
         endGame(kGameOverMessage);
         return;
     }
+    const QString cursorBefore = cursorName();
     redrawBoard();  // the batch in the top row
     settleBoard(game_);
     redrawBoard();
+    speakBatch(cursorBefore);
 }
 
 void MainWindow::stopTimers() {
@@ -160,9 +175,12 @@ void MainWindow::stopTimers() {
 // Modal windows run their own event loops, in which ticks keep arriving: the
 // game is marked over and both timers stop before anything is shown.
 void MainWindow::endGame(const char* message) {
+    const QString spokenMove = std::exchange(spokenBeforeEnd_, QString());
     if (!gameInProgress_) return;
     gameInProgress_ = false;
     stopTimers();
+    announcer_->say(spokenMove + endSpeech(game_.score));  // before any message or dialog
+    waitForEndSpeech();
     if (message) services_.messages.show(message);
     services_.sound.play(soundPath("APPLAUSE.wav"));
     const Configuration config = currentConfiguration(program_);
@@ -176,11 +194,15 @@ void MainWindow::endGame(const char* message) {
         // Asks for a sound file named "0", which does not exist, so it is silent; kept as the game always did.
         services_.sound.play("0");
     }
-    board_->setEnabled(false);  // the finished board stays in view, frozen
+    board_->setFrozen(true);  // the finished board stays in view, frozen
 
     GameOverDialog gameOver(game_.score, services_.screen, this);
     gameOver.exec();
-    if (gameOver.playAgain()) newGame();
+    if (gameOver.playAgain()) {
+        newGame();
+    } else {
+        focusBoard();
+    }
 }
 
 void MainWindow::showBestScore() {
@@ -204,10 +226,13 @@ void MainWindow::setPaused(bool paused) {
 
 void MainWindow::pauseChosen() { setPaused(true); }
 
-void MainWindow::resumeClicked() { setPaused(false); }
+void MainWindow::resumeClicked() {
+    setPaused(false);
+    focusBoard();
+}
 
 void MainWindow::surfacePressed() {
-    if (resumeButton_->isVisible()) setPaused(false);
+    if (resumeButton_->isVisible()) resumeClicked();
 }
 
 void MainWindow::escapePressed() {
@@ -267,6 +292,7 @@ void MainWindow::scoresChosen() {
     ScoresDialog scores(program_, services_.screen, this);
     scores.exec();
     showBestScore();
+    focusBoard();
 }
 
 // The new period applies to the running timer at once, without enabling or
@@ -276,6 +302,7 @@ void MainWindow::fallingOptionsChosen() {
     options.speedIndex = game_.options.fallSpeedIndex;
     options.timeIndex = game_.options.fallTimeIndex;
     options.exec();
+    focusBoard();
     if (!options.okPressed) return;
     game_.options.fallSpeedIndex = options.speedIndex;
     game_.options.fallTimeIndex = options.timeIndex;
@@ -289,6 +316,7 @@ void MainWindow::helpChosen() { services_.help.showContents(services_.appFolder 
 void MainWindow::aboutChosen() {
     AboutDialog about(QString::fromLatin1(kWebSite), [this] { openWebSite(services_); }, services_.screen, this);
     about.exec();
+    focusBoard();
 }
 
 // ---------------------------------------------------------------- leaving

@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace qlx {
 
+class Announcer;
 class BoardPicture;
 
 // The items of an option menu, one per value of the option.
@@ -77,6 +78,15 @@ public:
     void helpChosen();
     void aboutChosen();
 
+    // For a player who cannot see (main_window_access.cpp): L, G and Shift+G
+    // move the cursor to the largest, next and previous group, S says the
+    // score, the time and the best score, P pauses without minimising and
+    // resumes. True when the key was one of these.
+    bool accessKey(int key, Qt::KeyboardModifiers modifiers);
+    // Puts the keyboard focus, and a screen reader's, on the board's cursor cell.
+    void focusBoard();
+    Announcer* announcer() const { return announcer_; }
+
     // Controls, for tests and for the dialogs.
     BoardPicture* board() const { return board_; }
     QGroupBox* statsFrame() const { return statsFrame_; }
@@ -114,6 +124,11 @@ private:
     // inner size that holds the board and the panel wholly.
     QSize formulaOuterSize(int tile) const;
     QSize roomForControls(int tile) const;
+    void buildAccess();  // the announcer and the window's shortcuts (main_window_access.cpp)
+    void speakMove(const MoveOutcome& move);
+    void speakBatch(const QString& cursorNameBefore);
+    void waitForEndSpeech();
+    QString cursorName() const;  // the name of the cell under the cursor; empty while it is hidden
 
     // A new game of the options in force on a fresh board.
     void newGame();
@@ -125,6 +140,7 @@ private:
     // leaves no group, the clock or the falling tiles (after their message).
     // It runs once per game, however many ticks arrive while its dialogs are open.
     void endGame(const char* message = nullptr);
+    QString spokenBeforeEnd_;  // what a move that ended the game says, just before the end does
     void stopTimers();
     void showBestScore();
     // An option was chosen: it is saved at once (quietly: a failure is tried
@@ -144,6 +160,7 @@ private:
     QLabel* timeCaption_ = nullptr;
     QLabel* timeLabel_ = nullptr;
     QPushButton* resumeButton_ = nullptr;
+    Announcer* announcer_ = nullptr;
     GameTimer clockTimer_;
     GameTimer fallingTimer_;
 

@@ -41,6 +41,7 @@ MainWindow::MainWindow(Program& program, Services& services, QWidget* parent)
     buildControls();
     buildMenus();
     new ScreenWatch(this, [this] { fitToScreen(); });
+    buildAccess();
     connect(&clockTimer_, &GameTimer::tick, this, &MainWindow::clockTick);
     connect(&fallingTimer_, &GameTimer::tick, this, &MainWindow::fallingTick);
 }
@@ -261,7 +262,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         escapePressed();
         return;
     }
-    if (boardKey(event->key())) return;
+    if (boardKey(event->key()) || accessKey(event->key(), event->modifiers())) return;
     QMainWindow::keyPressEvent(event);
 }
 

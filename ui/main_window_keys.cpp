@@ -22,7 +22,7 @@ bool MainWindow::boardKey(int key) {
         case Qt::Key_Enter: break;
         default: return false;
     }
-    if (!gameInProgress_ || !board_->isVisible() || !board_->isEnabled()) return true;
+    if (!gameInProgress_ || !board_->isVisible()) return true;
     const std::optional<Cell> cursor = board_->cursor();
     if (direction == 0) {
         if (cursor) playCell(*cursor);

@@ -14,11 +14,13 @@ NameDialog::NameDialog(int16_t gameMode, const ScreenMetrics& screen, QWidget* p
     const TwipScale tw(screen);
     makeDialogWindow(this, QStringLiteral("Best Score"), tw, 4935, 3105);
     titleLabel_ = designLabel(this, "titleLabel", QStringLiteral("C"), tw, 2295, 330, uiFont(8.25, true), true);
-    designLabel(this, "namePrompt", QStringLiteral("Enter Your Name"), tw, 360, 1590, uiFont(8.25));
+    QLabel* prompt = designLabel(this, "namePrompt", QStringLiteral("Enter Your Name"), tw, 360, 1590, uiFont(8.25));
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     nameEdit_->setFont(uiFont(8.25));
     nameEdit_->setGeometry(tw.rect(1995, 1515, 2490, 330));
+    prompt->setBuddy(nameEdit_);  // the field is read as "Enter Your Name"
+    nameEdit_->setAccessibleName(prompt->text());
     okButton_ = designButton(this, "okButton", QStringLiteral("OK"), tw, 1905, 2280, 1215, 375);
     okButton_->setDefault(true);
     setDialogButtons(this, okButton_, nullptr);  // Enter presses OK; Esc does nothing

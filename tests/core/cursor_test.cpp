@@ -46,3 +46,33 @@ TEST(Cursor, ReadsTheGroupUnderIt) {
     EXPECT_EQ(two.points, 6);
     for (Cell cell : {at(s, 1, 3), at(s, 3, 0)}) EXPECT_EQ(groupAt(s, cell).points, 0);  // a lone tile, an empty cell
 }
+
+TEST(Cursor, JumpsBetweenGroupsInTheReadingOrderOfTheirFirstCellsAndToTheLargest) {
+    // Groups and their first cells: 1s (1,0), five 3s (3,0), 2s (0,1), 5s (2,1), 4s (2,3); lone 1s and a lone 5.
+    const GameState s = boardFromPicture({".1133", "22513", ".5533", "5144."});
+    const std::vector<GroupView> groups = groupsInReadingOrder(s);
+    std::vector<Cell> firsts;
+    for (const GroupView& g : groups) firsts.push_back(g.cells.front());
+    EXPECT_EQ(firsts, (std::vector<Cell>{at(s, 1, 0), at(s, 3, 0), at(s, 0, 1), at(s, 2, 1), at(s, 2, 3)}));
+    EXPECT_EQ(groups[1].cells.size(), 5u);  // each group once, however many cells it has
+    const std::tuple<std::optional<Cell>, bool, Cell> table[] = {
+        {std::nullopt, true, at(s, 1, 0)},   // from nowhere: the first group
+        {std::nullopt, false, at(s, 2, 3)},  // ...or the last
+        {at(s, 4, 2), true, at(s, 0, 1)},    // from within the 3s (first cell (3,0)): the 2s
+        {at(s, 4, 2), false, at(s, 1, 0)},   // ...and back to the 1s
+        {at(s, 2, 3), true, at(s, 1, 0)},    // after the last, round to the first
+        {at(s, 1, 0), false, at(s, 2, 3)},   // before the first, round to the last
+        {at(s, 3, 1), true, at(s, 2, 3)},    // from the lone 1 at (3,1): the next group after that cell
+        {at(s, 3, 1), false, at(s, 2, 1)},   // ...or before it: the 5s
+        {at(s, 1, 2), false, at(s, 0, 1)},   // from within the 5s, back to the 2s
+        {at(s, 0, 0), true, at(s, 1, 0)},    // from an empty cell alike
+    };
+    for (auto [from, forward, want] : table) EXPECT_EQ(nextGroup(s, from, forward), want) << forward;
+    EXPECT_EQ(largestGroup(s), at(s, 3, 0));
+    // Of groups as large, the first in reading order.
+    EXPECT_EQ(largestGroup(boardFromPicture({"1122", "3344"})), *cellAt(boardFromPicture({"1122", "3344"}), 0, 0));
+    const GameState none = boardFromPicture({"12", "21"});
+    EXPECT_TRUE(groupsInReadingOrder(none).empty());
+    EXPECT_EQ(nextGroup(none, std::nullopt, true), std::nullopt);
+    EXPECT_EQ(largestGroup(none), std::nullopt);
+}

@@ -110,10 +110,11 @@ void KeyboardTest::theCursorStopsAtTheEdgesFollowsTheSettleIsPaintedOverThePictu
     QCOMPARE(w.focusWidget(), board);  // the keys' focus, and a screen reader's, back on the board
     p.click(1, 1);  // a mouse press on the board hides it
     QVERIFY(!cursor);
-    press(p, Qt::Key_Left);
-    QVERIFY(cursor);
-    w.kindCountChosen(2);  // a new game starts with it hidden
+    w.kindCountChosen(1);  // a mouse player's new game starts with it hidden
     QVERIFY(!cursor);
+    press(p, Qt::Key_Left);
+    w.kindCountChosen(2);  // a keyboard player's, on the new board's first tile
+    QCOMPARE(*cursor, *cursorStart(p.game()));
 }
 
 void KeyboardTest::theBoardIsATableOfNamedCellsWhoseFocusFollowsTheCursor() {
@@ -130,7 +131,9 @@ void KeyboardTest::theBoardIsATableOfNamedCellsWhoseFocusFollowsTheCursor() {
     p.window->tileSetChosen(3);  // the names follow the tile set
     QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("crab, group of 3, 6 points"));
 #ifdef QLX_QPA_ACCESSIBILITY
-    // The cursor cell is the focused cell: each step raises a focus and a name-change event.
+    // The cursor cell is the focused cell while the board has the focus: each step raises a focus and a name-change event.
+    p.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(p.window.get()));
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler(record);
     scoreLabel = p.window->scoreLabel();
@@ -141,11 +144,13 @@ void KeyboardTest::theBoardIsATableOfNamedCellsWhoseFocusFollowsTheCursor() {
                                          {QAccessible::Focus, index}, {QAccessible::NameChanged, index}}));
     QCOMPARE(table->focusChild()->text(QAccessible::Name), QStringLiteral("cat, group of 2, 3 points"));
     QVERIFY(table->focusChild()->state().focused);
-    // A move: the score, then the cell under the cursor, are read anew.
+    // A move: the score is read anew; the cell under the cursor is said with
+    // the move's points (see access_test.cpp), not by a focus event a screen
+    // reader would drop as the cell already in focus.
     events.clear();
     press(p, Qt::Key_Space);
     QCOMPARE(events.front(), (Event{QAccessible::NameChanged, -2}));
-    QCOMPARE(events.back(), (Event{QAccessible::NameChanged, index}));
+    QVERIFY(std::none_of(events.begin(), events.end(), [](const Event& e) { return e.second >= 0; }));
     QCOMPARE(accessibleName(p.window->scoreLabel()), QStringLiteral("Score 3"));
     QCOMPARE(table->focusChild()->text(QAccessible::Name), QStringLiteral("donkey, group of 2, 3 points"));
     QAccessible::installUpdateHandler(nullptr);

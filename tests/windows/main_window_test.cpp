@@ -109,9 +109,9 @@ void MainWindowTest::aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard()
     QVERIFY(!p.window->clockTimer().running() && !p.window->fallingTimer().running());
     p.setBoard({"11"});
     p.click(12, 10);
-    QVERIFY(p.game().score == 0 && !p.window->board()->isEnabled());
+    QVERIFY(p.game().score == 0 && p.window->board()->isFrozen());
     p.window->kindCountActions()[0]->trigger();  // ...until a menu choice starts the next game
-    QVERIFY(p.window->board()->isEnabled() && p.window->gameInProgress());
+    QVERIFY(!p.window->board()->isFrozen() && p.window->gameInProgress());
 }
 
 void MainWindowTest::optionMenusRestartOrRedrawAsTheySay() {
@@ -175,7 +175,7 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     // starts one of the same configuration.
     QCOMPARE(bestDuringEnd, QStringLiteral("2"));
     QCOMPARE(texts({p.window->scoreLabel(), p.window->bestScoreLabel()}), (QStringList{"0", "3"}));
-    QVERIFY(p.window->gameInProgress() && p.window->board()->isEnabled() && p.window->clockTimer().running());
+    QVERIFY(p.window->gameInProgress() && !p.window->board()->isFrozen() && p.window->clockTimer().running());
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Falling Tiles (10x12) 5 Tiles"));
 
     // A score that takes the third place is entered too.

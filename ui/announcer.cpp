@@ -1,0 +1,94 @@
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace qlx {
+
+namespace {
+
+// The label that holds the text: read, never painted.
+class SilentLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+// A notification without a name of its own: its label says the text.
+class Notification : public QAccessibleWidget {
+public:
+    explicit Notification(Announcer* a) : QAccessibleWidget(a, QAccessible::Notification) {}
+    QString text(QAccessible::Text) const override { return {}; }
+};
+
+QAccessibleInterface* factory(const QString& className, QObject* object) {
+    if (className == QLatin1String("qlx::Announcer")) return new Notification(static_cast<Announcer*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    static const bool installed = (QAccessible::installFactory(factory), true);
+    (void)installed;
+    setObjectName(QStringLiteral("announcer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedSize(1, 1);
+    label_ = new SilentLabel(this);
+    label_->setObjectName(QStringLiteral("announcement"));
+    label_->setGeometry(0, 0, 1, 1);
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Announcer::say(const QString& text) {
+    if (!QAccessible::isActive() || text.isEmpty()) return;
+    // Shown anew, the notification is spoken once with its new name.
+    hide();
+    text_ = text;
+    ++count_;
+    label_->setText(text);
+    show();
+}
+
+}  // namespace qlx
+
+#include "board.h"
+
+namespace qlx {
+
+QString spokenTime(int32_t seconds) {
+    const int32_t minutes = seconds / 60, rest = seconds % 60;
+    const auto unit = [](int32_t n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    if (minutes == 0) return unit(rest, "second", "seconds");
+    if (rest == 0) return unit(minutes, "minute", "minutes");
+    return unit(minutes, "minute", "minutes") + QLatin1Char(' ') + unit(rest, "second", "seconds");
+}
+
+QString moveSpeech(int32_t points, int32_t score) { return QStringLiteral("%1 points, score %2").arg(points).arg(score); }
+
+QString nowSpeech(const QString& cellName) { return QStringLiteral("Now: ") + cellName; }
+
+QString timeWarning(int32_t secondsLeft) {
+    if (secondsLeft != 60 && secondsLeft != 30 && secondsLeft != 10) return {};
+    return spokenTime(secondsLeft) + QStringLiteral(" left");
+}
+
+QString endSpeech(int32_t score) { return QStringLiteral("Game over, final score %1.").arg(score); }
+
+QString statusSpeech(const GameState& s, int32_t bestScore) {
+    const bool falling = s.options.gameMode == kFallingTiles;
+    return QStringLiteral("Score %1, %2 %3, best score %4")
+        .arg(s.score)
+        .arg(QLatin1String(falling ? "time remaining" : "time"), spokenTime(s.clockSeconds))
+        .arg(bestScore);
+}
+
+}  // namespace qlx
