@@ -21,6 +21,9 @@ public:
     // it. Returns the cell that was played. Only when canUndo().
     Cell undo(GameState& s);
 
+    // The cell of the move taken back last. Only when canRedo().
+    Cell redoCell() const { return undone_.back().cell; }
+
     // Plays the move taken back last once more, as the rules play it. Only when canRedo().
     MoveOutcome redo(GameState& s);
 
