@@ -5,9 +5,10 @@
 // The method is a beam search, widened step by step. A beam of width w keeps,
 // after every move, the w most promising distinct boards (identical boards
 // reached by different moves are kept once, with the better score), ranked by
-// score so far plus the points of every group on the board: with n * (n + 1) / 2
+// score so far plus the points of every group on the board (with n * (n + 1) / 2
 // points for n tiles, a board whose tiles of one kind are joined is worth far
-// more than one where they are scattered. Widths 1, 2, 4, ... are tried in turn
+// more than one where they are scattered), and a little for each kind that
+// still has many tiles on the board, where they may yet join. Widths 1, 2, 4, ... are tried in turn
 // until the budget is spent; the best finished game of any of them is the
 // answer. When a beam never had to drop a board the search has seen every
 // board the position can reach, so its answer is the optimum and it stops.
@@ -67,6 +68,7 @@ struct FlatGroups {
     std::array<int16_t, 25 * 20 / 2> first{};  // flat index
     std::array<int16_t, 25 * 20 / 2> size{};
     int32_t points = 0;  // the sum of the groups' points
+    std::array<int16_t, kMaxKinds + 1> kindCount{};  // tiles of each kind 1..8 on the board
 };
 void findGroups(const FlatBoard& b, FlatGroups& out);
 
