@@ -18,6 +18,7 @@
 #include "clock.h"
 #include "cursor.h"
 #include "falling_options_dialog.h"
+#include "game_assist.h"
 #include "game_over_dialog.h"
 #include "name_dialog.h"
 #include "scores_dialog.h"
@@ -98,6 +99,7 @@ void MainWindow::startGame() {
     setWindowTitle(gameCaption(game_));
     board_->setFrozen(false);
     focusBoard();
+    assist_->gameStarted();
 }
 
 void MainWindow::redrawBoard(const Cells& cells, const Cell* pointsCell, int32_t points) {
@@ -126,7 +128,7 @@ void MainWindow::boardPressed(double x, double y) {
 // has been shown (see QtMovePause), so no click and no tick can come in
 // before the move is over: each runs afterwards, on the settled board.
 void MainWindow::playCell(const Cell& cell) {
-    const MoveOutcome move = playMove(game_, cell);
+    const MoveOutcome move = assist_->playMove(cell);
     if (move.result == MoveOutcome::Result::NoTile) return;
     if (move.result == MoveOutcome::Result::Cleared) {
         setLabel(scoreLabel_, QString::number(game_.score));
@@ -165,6 +167,7 @@ void MainWindow::fallingTick() {
     settleBoard(game_);
     redrawBoard();
     speakBatch(cursorBefore);
+    assist_->batchEntered();
 }
 
 void MainWindow::stopTimers() {
@@ -181,10 +184,12 @@ void MainWindow::endGame(const char* message) {
     stopTimers();
     announcer_->say(spokenMove + endSpeech(game_.score));  // before any message or dialog
     waitForEndSpeech();
+    assist_->gameEnded();
     if (message) services_.messages.show(message);
     services_.sound.play(soundPath("APPLAUSE.wav"));
     const Configuration config = currentConfiguration(program_);
-    if (isRanked(program_.bestScores, config, game_.score)) {
+    // A game played with Undo or Hint does not enter the best scores.
+    if (!assist_->assisted() && isRanked(program_.bestScores, config, game_.score)) {
         NameDialog nameDialog(game_.options.gameMode, services_.screen, this);
         nameDialog.exec();
         program_.settings.enterScore(program_.bestScores, config, game_.score, nameDialog.userName());
@@ -222,6 +227,12 @@ void MainWindow::setPaused(bool paused) {
     }
     board_->setVisible(!paused);
     pauseAction_->setEnabled(!paused);
+    assist_->refresh();
+}
+
+void MainWindow::showPosition() {
+    setLabel(scoreLabel_, QString::number(game_.score));
+    redrawBoard();
 }
 
 void MainWindow::pauseChosen() { setPaused(true); }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "game_timer.h"
@@ -23,6 +24,7 @@ namespace qlx {
 
 class Announcer;
 class BoardPicture;
+class GameAssist;
 
 // The items of an option menu, one per value of the option.
 template <int16_t Options::*member>
@@ -44,6 +46,8 @@ public:
     // changed its area or scale; the board is drawn again at its new size.
     void fitToScreen();
     void setPaused(bool paused);
+    // Shows the score and the board as they are, at once (after an Undo).
+    void showPosition();
     // Ticks the option menus as the options say and writes the grid sizes' captions.
     void applyOptionsToMenus();
 
@@ -103,6 +107,8 @@ public:
     const OptionActions<&Options::numColors>& kindCountActions() const { return kindCountActions_; }
     const OptionActions<&Options::tileSet>& tileSetActions() const { return tileSetActions_; }
     const TilePictures& tilePictures() const { return tilePictures_; }
+    // Undo, Redo, Hint and the best score found on the deal.
+    GameAssist& assist() const { return *assist_; }
 
     // True from the start of a game until its end.
     bool gameInProgress() const { return gameInProgress_; }
@@ -163,6 +169,7 @@ private:
     Announcer* announcer_ = nullptr;
     GameTimer clockTimer_;
     GameTimer fallingTimer_;
+    std::unique_ptr<GameAssist> assist_;
 
     QAction* pauseAction_ = nullptr;
     OptionActions<&Options::gridSizeIndex> gridSizeActions_{};

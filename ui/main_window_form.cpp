@@ -14,6 +14,7 @@
 #include "accessibility.h"
 #include "board_picture.h"
 #include "captions.h"
+#include "game_assist.h"
 #include "main_window.h"
 #include "screen_watch.h"
 #include "stats_frame.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(Program& program, Services& services, QWidget* parent)
     // A caption, a menu bar and a minimise box; no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    assist_ = std::make_unique<GameAssist>(*this, game_);
     buildControls();
     buildMenus();
     new ScreenWatch(this, [this] { fitToScreen(); });
@@ -93,6 +95,7 @@ void MainWindow::buildControls() {
     setTextColor(timeCaption_, kCaptionBlue);
     timeLabel_ = designLabel(statsFrame_, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
     setBackground(timeLabel_, kWindowBackground);
+    assist_->addLabels(statsFrame_, tw);
     for (QLabel* l : statsFrame_->findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
     // Wider than its design where this system's fonts need it, so that neither
     // the caption nor a caption label is cut at its right edge.
@@ -138,6 +141,7 @@ void MainWindow::buildMenus() {
     game->addAction(QStringLiteral("Falling Blocks"), this, &MainWindow::fallingTilesChosen);
     game->addSeparator();
     pauseAction_ = game->addAction(QStringLiteral("Pause"), this, &MainWindow::pauseChosen);
+    assist_->addMenuItems(game);
     game->addSeparator();
     game->addAction(QStringLiteral("Scores"), this, &MainWindow::scoresChosen);
     game->addSeparator();

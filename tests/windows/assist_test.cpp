@@ -1,0 +1,206 @@
+// Undo, Redo and Hint through the real main window, the "Assisted" mark, and
+// the best score found on a Standard deal, over the test doubles. The searches
+// run on their worker threads while the test's event loop turns.
+#include <QAccessible>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "game_assist.h"
+#include "search.h"
+#include "search_budgets.h"
+#include "window_fixture.h"
+
+using namespace qlx;
+using namespace qlx::test;
+
+namespace {
+
+// The enabled states of Undo, Redo and Hint, as "UR H" with '-' for a greyed-out item.
+QString enabled(const MainWindow& w) {
+    const GameAssist& a = w.assist();
+    return QString(a.undoAction()->isEnabled() ? 'U' : '-') + (a.redoAction()->isEnabled() ? 'R' : '-') +
+           (a.hintAction()->isEnabled() ? 'H' : '-');
+}
+
+void activate(MainWindow& w) {
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+}  // namespace
+
+class AssistTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void undoAndRedoByKeysFollowTheGameAndLeaveTheClockAlone();
+    void hintMovesTheCursorToAGroupWhileTheClockTicks();
+    void anAssistedGameSkipsTheBestScores();
+    void aStandardGameEndsShowingTheBestScoreFoundOnItsDeal();
+};
+
+void AssistTest::undoAndRedoByKeysFollowTheGameAndLeaveTheClockAlone() {
+    RunningProgram p;
+    MainWindow& w = *p.window;
+    activate(w);
+    // The Game menu: the three commands after Pause, with their keys.
+    QStringList items;
+    for (QAction* a : w.menuBar()->actions().first()->menu()->actions())
+        if (!a->isSeparator()) items << a->text() + (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
+    QCOMPARE(items, (QStringList{"standard", "Falling Blocks", "Pause", "Undo Ctrl+Z", "Redo Ctrl+Shift+Z", "Hint H",
+                                 "Scores", "Exit"}));
+    QCOMPARE(enabled(w), QStringLiteral("--H"));
+
+    p.setBoard({"1...", "12..", "2233", "1455"});
+    w.showPosition();
+    const Rows deal = pictureOf(p.game());
+    p.click(10, 9);  // the three 2s
+    const Rows afterFirst = pictureOf(p.game());
+    p.click(12, 10);  // the 5s
+    const Rows afterSecond = pictureOf(p.game());
+    QCOMPARE(p.game().score, 9);
+    QCOMPARE(enabled(w), QStringLiteral("U-H"));
+    QVERIFY(w.assist().assistedLabel()->isHidden());
+    p.game().clockSeconds = 30;
+
+    QTest::keyClick(w.board(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pictureOf(p.game()), afterFirst);
+    QCOMPARE(p.game().score, 6);
+    QCOMPARE(w.scoreLabel()->text(), QStringLiteral("6"));
+    QCOMPARE(*w.board()->cursor(), *cellAt(p.game(), 11, 9));  // on the cell that was played
+    QCOMPARE(enabled(w), QStringLiteral("URH"));
+    QVERIFY(w.assist().assistedLabel()->isVisibleTo(w.statsFrame()));
+    QTest::keyClick(w.board(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pictureOf(p.game()), deal);  // back to the deal, and no further
+    QCOMPARE(enabled(w), QStringLiteral("-RH"));
+    QTest::keyClick(w.board(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pictureOf(p.game()), deal);
+    QCOMPARE(p.game().clockSeconds, 30);  // the clock is not turned back
+
+    // While paused nothing can be taken back or played again.
+    w.pauseChosen();
+    QCOMPARE(enabled(w), QStringLiteral("---"));
+    w.resumeClicked();
+    p.pause.pauses.clear();
+    QTest::keyClick(w.board(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(pictureOf(p.game()), afterFirst);
+    QCOMPARE(p.pause.pauses, (std::vector<int>{400, 100}));  // played again as a move is played
+    QTest::keyClick(w.board(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(pictureOf(p.game()), afterSecond);
+    QCOMPARE(p.game().score, 9);
+    QCOMPARE(enabled(w), QStringLiteral("U-H"));
+    // A new move after an Undo forgets what could be redone.
+    QTest::keyClick(w.board(), Qt::Key_Z, Qt::ControlModifier);
+    p.click(12, 9);  // the 3s
+    QCOMPARE(enabled(w), QStringLiteral("U-H"));
+
+    // In Falling Tiles neither can be used; a new game starts unassisted.
+    w.fallingTilesChosen();
+    QVERIFY(w.assist().assistedLabel()->isHidden() && !w.assist().assisted());
+    p.setBoard({"11", "22"});
+    p.click(11, 9);
+    QCOMPARE(p.game().score, 3);
+    QCOMPARE(enabled(w), QStringLiteral("--H"));
+    QTest::keyClick(w.board(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(p.game().score, 3);
+}
+
+// The hint's search runs on its thread: the window's clock goes on ticking
+// while it looks ahead, and its answer puts the cursor on a group of two or more.
+void AssistTest::hintMovesTheCursorToAGroupWhileTheClockTicks() {
+    RunningProgram p;
+    MainWindow& w = *p.window;
+    w.gridSizeChosen(3);
+    w.kindCountChosen(3);  // 25 x 20, 8 kinds
+    activate(w);
+    const BoardPicture* board = w.board();
+    // Asked and then paused, or asked and then a move: no answer shows.
+    QTest::keyClick(w.board(), Qt::Key_H);
+    w.pauseChosen();
+    w.resumeClicked();
+    QTest::qWait(kHintBudget.time.count() + 300);
+    QVERIFY(!board->cursor());
+    QVERIFY(w.assist().assisted());  // asking was enough
+    w.kindCountChosen(3);
+    QVERIFY(!w.assist().assisted());
+
+    w.clockTimer().setInterval(20);
+    QTest::keyClick(w.board(), Qt::Key_H);
+    QVERIFY(w.assist().hintSearch().busy());
+    const int32_t clockAsked = p.game().clockSeconds;
+    QTRY_VERIFY_WITH_TIMEOUT(board->cursor().has_value(), 10000);
+    QVERIFY(p.game().clockSeconds > clockAsked);  // ticks came in while the search ran
+    QVERIFY(board->cursorGroup().cells.size() >= 2);
+    QVERIFY(w.assist().assistedLabel()->isVisibleTo(w.statsFrame()));
+    // The hint is the search's first move: playing it scores what the outline says.
+    const int32_t points = board->cursorGroup().points;
+    QTest::keyClick(w.board(), Qt::Key_Space);
+    QCOMPARE(p.game().score, points);
+
+    // In Falling Tiles too.
+    w.fallingTilesChosen();
+    w.board()->setCursor(std::nullopt);  // a new game may show the cursor; the answer shows it again
+    w.assist().hint();
+    QTRY_VERIFY_WITH_TIMEOUT(board->cursor().has_value(), 10000);
+    QVERIFY(board->cursorGroup().points > 0);
+}
+
+void AssistTest::anAssistedGameSkipsTheBestScores() {
+    RunningProgram p;
+    MainWindow& w = *p.window;
+    p.setBoard({"1122", "3344"});
+    w.showPosition();
+    p.click(9, 10);  // the 3s
+    w.assist().undo();
+    DialogAnswers answers;
+    answers.then(cancelWow());
+    for (int x : {9, 11, 11, 12}) p.click(x, 10);  // all four pairs: 12 points, which the empty table would take
+    QCOMPARE(p.game().score, 12);
+    QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));  // straight to the end dialog
+    QCOMPARE(p.program.bestScores.recordFor(currentConfiguration(p.program)).score(1), 0);
+    QCOMPARE(enabled(w), QStringLiteral("---"));
+    QVERIFY(w.assist().assistedLabel()->isVisibleTo(w.statsFrame()));
+    QCOMPARE(answers.unexpected, 0);
+}
+
+void AssistTest::aStandardGameEndsShowingTheBestScoreFoundOnItsDeal() {
+    RunningProgram p;
+    MainWindow& w = *p.window;
+    w.gridSizeChosen(3);
+    w.kindCountChosen(3);  // 25 x 20, 8 kinds: a total in the thousands
+    const GameState deal = p.game();
+    QLabel* label = w.assist().bestFoundLabel();
+    QTRY_VERIFY_WITH_TIMEOUT(!w.assist().bestFoundSearch().busy(), 60000);
+    QVERIFY(label->isHidden());  // not before the end
+    const SearchResult expected = searchBest(deal, kBestFoundBudget);
+
+    p.setBoard({"11"});
+    DialogAnswers answers;
+    QString shownDuringEnd;
+    answers.then([&](QDialog* d) {
+        shownDuringEnd = label->isVisibleTo(w.statsFrame()) ? label->text() : QString();
+        enterName(QStringLiteral("Kim"))(d);
+    });
+    answers.then(closeStats());
+    answers.then(cancelWow());
+    p.click(25, 20);
+    QCOMPARE(answers.titles, (std::vector<QString>{"Best Score", "Scores", "Wow"}));  // an unassisted end, as ever
+    const QString text = QStringLiteral("Best found ") + QLocale(QLocale::English).toString(expected.total);
+    QVERIFY(expected.total >= 1000 && text.contains(','));
+    QCOMPARE(shownDuringEnd, text);
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), text);
+    QVERIFY(label->geometry().top() > w.scoreLabel()->geometry().bottom());  // under the score
+    // A new game hides it; a Falling Tiles game never shows it.
+    w.fallingTilesChosen();
+    QVERIFY(label->isHidden() && !w.assist().bestFoundSearch().busy());
+    p.setBoard({"11"});
+    answers.then(cancelWow());
+    p.click(12, 10);
+    QVERIFY(label->isHidden());
+    QCOMPARE(answers.unexpected, 0);
+}
+
+QTEST_MAIN(AssistTest)
+#include "assist_test.moc"

@@ -1,0 +1,44 @@
+// Runs the search of the rules off the window's thread. Each search works on
+// its own copy of the board in a thread of its own; its answer comes back to
+// the window's thread through a queued call and is announced by found().
+// Starting a new search or cancelling sets the old one's flag: it stops within
+// a few hundred boards, and its answer is never announced. The destructor
+// cancels every search and waits for its thread, so that the program ends promptly.
+#pragma once
+
+#include <QObject>
+#include <QThread>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "search.h"
+
+namespace qlx {
+
+class SearchRunner : public QObject {
+    Q_OBJECT
+public:
+    explicit SearchRunner(QThread::Priority priority, QObject* parent = nullptr);
+    ~SearchRunner() override;
+
+    // Starts a search from the board of s; a search still running is cancelled.
+    void start(const GameState& s, const SearchBudget& budget);
+    void cancel();
+    // True from start() until the answer is announced or the search is cancelled.
+    bool busy() const { return current_ != nullptr; }
+
+signals:
+    void found(const qlx::SearchResult& result);
+
+private:
+    struct Run {
+        QThread* thread = nullptr;
+        std::atomic<bool> cancel{false};
+    };
+    QThread::Priority priority_;
+    std::vector<std::shared_ptr<Run>> runs_;  // every thread not yet finished
+    Run* current_ = nullptr;                  // the run whose answer is awaited
+};
+
+}  // namespace qlx
