@@ -18,12 +18,13 @@ const QColor kAssistedRed(160, 0, 0);
 }  // namespace
 
 // The hint is awaited by the player: it runs at the game's own priority. The
-// best-found search is background work, at the lowest.
+// best-found search is background work, run only when a core is idle
+// (IdlePriority: SCHED_IDLE on Linux, where LowestPriority changes nothing).
 GameAssist::GameAssist(MainWindow& window, GameState& game)
     : window_(window),
       game_(game),
       hintSearch_(QThread::NormalPriority),
-      bestFoundSearch_(QThread::LowestPriority) {
+      bestFoundSearch_(QThread::IdlePriority) {
     connect(&hintSearch_, &SearchRunner::found, this, &GameAssist::hintFound);
     connect(&bestFoundSearch_, &SearchRunner::found, this, &GameAssist::bestFound);
 }
