@@ -196,10 +196,14 @@ case "$what" in
     ;;
   unicode)
     name="李雷 Łukasz A😀B"
+    # The file as UTF-8 text in $work/text.txt, whole before grep reads it
+    # (grep -q leaving a pipe early would fail the pipeline).
+    as_text() { iconv -f UTF-16LE -t UTF-8 "$settings" | tr -d '\r' >"$work/text.txt"; }
+    name_is_kept() { grep -qx "\"2STATS4_1_1\"=\"$name\"" "$work/text.txt"; }
     play_to_a_best_score "$program"
     enter_the_name
-    text() { iconv -f UTF-16LE -t UTF-8 "$settings" | tr -d '\r'; }
-    text | grep -qx "\"2STATS4_1_1\"=\"$name\"" || fail "the name saved was $(text | grep '^"2STATS4_1_1"')"
+    as_text
+    name_is_kept || fail "the name saved was $(grep '^"2STATS4_1_1"' "$work/text.txt")"
     kill -s TERM "$pid"
     ended 2 143
     # The next run reads the name; an option chosen there saves the whole key again.
@@ -207,8 +211,10 @@ case "$what" in
     choose_six_kinds
     kill -s TERM "$pid"
     ended 2 143
-    text | grep -qx "\"2STATS4_1_1\"=\"$name\"" || fail "after a restart the name was $(text | grep '^"2STATS4_1_1"')"
-    text | grep -qi '^"SOLVINGDATA"=hex:02,00,00,00,01,00,00,00,06,00' || fail "the option chosen after the restart was not saved"
+    as_text
+    name_is_kept || fail "after a restart the name was $(grep '^"2STATS4_1_1"' "$work/text.txt")"
+    grep -qi '^"SOLVINGDATA"=hex:02,00,00,00,01,00,00,00,06,00' "$work/text.txt" ||
+      fail "the option chosen after the restart was not saved"
     ;;
   pipe)
     # The reader of the pipe ends at once: every write fails (EPIPE).
