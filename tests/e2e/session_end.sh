@@ -83,6 +83,18 @@ saved_options_are() {
 # blocked within about 20 seconds. Clicks on the two lowest rows clear a
 # group or more first, so the score enters the (empty) best scores. Ends
 # with $name (default "Zed") typed into the name dialog, still open. Starts COMMAND... .
+# The game's end: its message box answered with Enter, then NAME typed
+# into the name dialog, which stays open.
+type_name_at_the_end() {
+  box=$(timeout 40 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "the game did not end"
+  eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
+  xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
+  dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
+    fail "no name dialog: the score did not enter the best scores"
+  eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
+  xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 50 "$1"
+}
+
 play_to_a_best_score() {
   mkdir -p "$(dirname "$settings")"
   printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\r\n"SOLVINGDATA"=hex:%s\r\n\r\n' \
@@ -93,13 +105,7 @@ play_to_a_best_score() {
       xdotool mousemove --sync $((X + col * 32 + 16)) $((Y + 24 + row * 32 + 16)) click 1
     done
   done
-  box=$(timeout 40 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "the game did not end"
-  eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
-  xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
-  dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
-    fail "no name dialog: the score did not enter the best scores"
-  eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
-  xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 50 "${name:-Zed}"
+  type_name_at_the_end "${name:-Zed}"
   sleep 0.3
 }
 
@@ -252,13 +258,7 @@ case "$what" in
       done
       for i in 0 1; do
         export DISPLAY=${displays[$i]}
-        box=$(timeout 40 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "copy ${names[$i]}: no end"
-        eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
-        xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
-        dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
-          fail "copy ${names[$i]}: no name dialog"
-        eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
-        xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 30 "${names[$i]}"
+        type_name_at_the_end "${names[$i]}"
         xdotool key Return
         timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Scores$" >/dev/null || fail "no scores window"
         xdotool key space
