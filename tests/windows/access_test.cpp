@@ -206,7 +206,10 @@ void AccessTest::afterEveryDialogPauseAndNewGameTheFocusIsOnTheCursorCell() {
     // Each way through a dialog, and the pause: the board ends with the focus and its cursor cell is told last.
     bool focusedWhileOpen = true;
     const auto noteOpen = [&](QDialog* d) {
-        focusedWhileOpen = cell->state().focused;  // the board claims no focus behind a dialog
+        // Once the dialog is the active window, the board claims no focus behind it. A dialog
+        // just shown is made active a moment later, when the window system says so.
+        if (!QTest::qWaitFor([d] { return d->isActiveWindow(); })) qWarning("the dialog never became active");
+        focusedWhileOpen = cell->state().focused;
         d->reject();
     };
     const struct { const char* name; std::function<void()> open; bool dialog; } ways[] = {
