@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
+#include <optional>
 
 #include "game_assist.h"
 #include "search.h"
@@ -172,9 +173,16 @@ void AssistTest::aStandardGameEndsShowingTheBestScoreFoundOnItsDeal() {
     w.kindCountChosen(3);  // 25 x 20, 8 kinds: a total in the thousands
     const GameState deal = p.game();
     QLabel* label = w.assist().bestFoundLabel();
+    std::optional<SearchResult> background;
+    QObject::connect(&w.assist().bestFoundSearch(), &SearchRunner::found, [&](const SearchResult& r) { background = r; });
     QTRY_VERIFY_WITH_TIMEOUT(!w.assist().bestFoundSearch().busy(), 60000);
-    QVERIFY(label->isHidden());  // not before the end
-    const SearchResult expected = searchBest(deal, kBestFoundBudget);
+    QVERIFY(label->isHidden() && background);  // not before the end
+    // The node limit makes the figure the same on every machine; only a machine
+    // too busy to reach it within the time guard shows what was found until then.
+    SearchBudget nodesOnly = kBestFoundBudget;
+    nodesOnly.time = {};
+    const SearchResult expected = background->nodes < kBestFoundBudget.nodes ? *background : searchBest(deal, nodesOnly);
+    QCOMPARE(background->total, expected.total);
 
     p.setBoard({"11"});
     DialogAnswers answers;
