@@ -55,17 +55,6 @@ KeyText keyText(const benchmark::State& state) {
     return shortValues(std::min(mebibytes(state), kMaxKeyFileBytes));
 }
 
-// Saves into the page cache, without waiting for the disk.
-class UnsyncedOps final : public FileOps {
-public:
-    bool writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>&) override {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return static_cast<bool>(out.flush());
-    }
-    void syncFolder(const fs::path&) override {}
-};
-
 // A configuration folder holding the key file, removed at the end.
 class KeyFolder {
 public:
@@ -116,7 +105,7 @@ void BM_LoadSettings(benchmark::State& state) {
 void BM_LoadAndSave(benchmark::State& state) {
     const KeyText key = keyText(state);
     const KeyFolder folder(key.text);
-    const auto ops = std::make_shared<UnsyncedOps>();
+    const auto ops = std::make_shared<UnsyncedFileOps>();
     for (auto _ : state) {
         state.PauseTiming();
         folder.rewrite(key.text);  // the same file each time, not the last save's

@@ -36,17 +36,6 @@ constexpr std::size_t kLimit = 256 * 1024;  // below the longest input, so that 
         }                                                                 \
     } while (0)
 
-// Saves without waiting for the disk: the fuzzer runs thousands a second.
-class QuickOps final : public FileOps {
-public:
-    bool writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>&) override {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return static_cast<bool>(out.flush());
-    }
-    void syncFolder(const fs::path&) override {}
-};
-
 const fs::path& workFolder() {
     static const fs::path folder = [] {
         const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
@@ -98,7 +87,7 @@ void checkStart(std::string_view text) {
         std::ofstream out(file, std::ios::binary);
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
     }
-    const auto ops = std::make_shared<QuickOps>();
+    const auto ops = std::make_shared<UnsyncedFileOps>();
 
     Options settings;
     BestScoreTable table;

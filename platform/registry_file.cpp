@@ -107,6 +107,17 @@ void removeStaleTemporaries(const fs::path& file) {
     }
 }
 
+// Writes every byte, going on after an interrupted or partial write.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
 }  // namespace
 
 // ---- The file operations ----
@@ -124,16 +135,7 @@ bool FileOps::writeSynced(const fs::path& path, std::string_view bytes, const st
         }
         static_cast<void>(::fchmod(fd, mode));  // exactly, whatever the umask took away
     }
-    bool ok = true;
-    while (ok && !bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-        } else {
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-        }
-    }
+    bool ok = writeAll(fd, bytes);
     if (ok && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
     return ok;
@@ -152,6 +154,13 @@ void FileOps::syncFolder(const fs::path& folder) {
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
+}
+
+bool UnsyncedFileOps::writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>&) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    const bool written = writeAll(fd, bytes);
+    return ::close(fd) == 0 && written;
 }
 
 // ---- The registry ----

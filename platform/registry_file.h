@@ -80,6 +80,16 @@ public:
     virtual void syncFolder(const std::filesystem::path& folder);
 };
 
+// Saves into the page cache without waiting for the disk, and never gives
+// the file another's mode or owner: for a benchmark or a fuzzer that saves
+// thousands of times, where a crash may lose what it wrote.
+class UnsyncedFileOps final : public FileOps {
+public:
+    bool writeSynced(const std::filesystem::path& path, std::string_view bytes,
+                     const std::optional<FileOwnership>& like) override;
+    void syncFolder(const std::filesystem::path&) override {}
+};
+
 // The largest key file read. The file is held in memory whole, with its
 // values and the text of the next save beside it: three to four times its
 // size at the peak (a 62 MiB file loads and saves at a peak of 200 MiB, in

@@ -88,12 +88,7 @@ xdotool key Escape Escape Escape
 sleep 0.3
 
 # ---- Game > Exit saves the chosen Big tiles
-xdotool mousemove --sync $((wx + 18 * scale)) $((wy + board_top / 2)) click 1
-sleep 0.3
-xdotool key Up Return
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after Game > Exit"
-wait "$pid" || fail "the program ended with an error"
-pid=0
+choose_game_exit $((wx + 18 * scale)) $((wy + board_top / 2))
+program_ended_well "Game > Exit"
 grep -qi '^"SOLVINGDATA"=hex:01,00,03,00,02,00' "$settings" || fail "SOLVINGDATA was $(grep -i SOLVINGDATA "$settings")"
 echo "fit_screen: passed (${screen} at scale ${scale}; screenshots in $shots)"

@@ -78,14 +78,8 @@ caption=$(xdotool getwindowname "$window")
 [ "$caption" = "Quellix -  Standard Game(10x12) 6 Tiles" ] || fail "after choosing 6 tiles the caption was '$caption'"
 
 exit_through_menu() {
-  # Game > Exit: open the Game menu and take its last item.
-  xdotool mousemove --sync $((wx + 18)) $((wy + board_top / 2)) click 1
-  sleep 0.3
-  xdotool key Up Return
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end after Game > Exit"
-  wait "$pid" || fail "the program ended with an error"
-  pid=0
+  choose_game_exit $((wx + 18)) $((wy + board_top / 2))
+  program_ended_well "Game > Exit"
 }
 exit_through_menu
 

@@ -135,9 +135,7 @@ own_display() {
 # Game > Exit, as a player does it.
 exit_through_menu() {
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  xdotool mousemove --sync $((X + 20)) $((Y + 10)) click 1
-  sleep 0.3
-  xdotool key Up Return  # its last item: Exit
+  choose_game_exit $((X + 20)) $((Y + 10))
 }
 
 # The message box of the game (caption "Quellix") that shows now.
