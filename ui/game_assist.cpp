@@ -18,13 +18,12 @@ const QColor kAssistedRed(160, 0, 0);
 }  // namespace
 
 // The hint is awaited by the player: it runs at the game's own priority. The
-// best-found search is background work, run only when a core is idle
-// (IdlePriority: SCHED_IDLE on Linux, where LowestPriority changes nothing).
+// best-found search is background work, which never slows the game.
 GameAssist::GameAssist(MainWindow& window, GameState& game)
     : window_(window),
       game_(game),
-      hintSearch_(QThread::NormalPriority),
-      bestFoundSearch_(QThread::IdlePriority) {
+      hintSearch_(SearchRunner::Urgency::Awaited),
+      bestFoundSearch_(SearchRunner::Urgency::Background) {
     connect(&hintSearch_, &SearchRunner::found, this, &GameAssist::hintFound);
     connect(&bestFoundSearch_, &SearchRunner::found, this, &GameAssist::bestFound);
 }

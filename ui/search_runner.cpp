@@ -2,9 +2,43 @@
 
 #include <algorithm>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace qlx {
 
-SearchRunner::SearchRunner(QThread::Priority priority, QObject* parent) : QObject(parent), priority_(priority) {}
+namespace {
+
+// Background work on Linux runs at nice 19 rather than under SCHED_IDLE (Qt's
+// IdlePriority): a SCHED_IDLE thread on a busy machine may wait a second or
+// more for the moment it would see its cancel flag, and a process without
+// privileges can never raise it again; at nice 19 it still gets a slice
+// within a few scheduling periods. (LowestPriority changes nothing there.)
+QThread::Priority startingPriority(SearchRunner::Urgency urgency) {
+#ifdef __linux__
+    static_cast<void>(urgency);
+    return QThread::InheritPriority;
+#else
+    return urgency == SearchRunner::Urgency::Background ? QThread::IdlePriority : QThread::InheritPriority;
+#endif
+}
+
+void enterUrgency(SearchRunner::Urgency urgency) {
+#ifdef __linux__
+    // On Linux, PRIO_PROCESS with a thread's id sets that thread alone.
+    if (urgency == SearchRunner::Urgency::Background)
+        static_cast<void>(::setpriority(PRIO_PROCESS, static_cast<id_t>(::syscall(SYS_gettid)), 19));
+#else
+    static_cast<void>(urgency);
+#endif
+}
+
+}  // namespace
+
+SearchRunner::SearchRunner(Urgency urgency, QObject* parent) : QObject(parent), urgency_(urgency) {}
 
 SearchRunner::~SearchRunner() {
     for (const auto& run : runs_) run->cancel = true;
@@ -20,7 +54,8 @@ void SearchRunner::start(const GameState& s, const SearchBudget& budget) {
     Run* raw = run.get();
     // The thread owns a copy of the board and shares the run (with its flag)
     // with the answer, which may arrive after the thread has been deleted.
-    run->thread = QThread::create([this, run, board = s, budget] {
+    run->thread = QThread::create([this, run, board = s, budget, urgency = urgency_] {
+        enterUrgency(urgency);
         SearchResult result = searchBest(board, budget, &run->cancel);
         QMetaObject::invokeMethod(
             this,
@@ -39,7 +74,7 @@ void SearchRunner::start(const GameState& s, const SearchBudget& budget) {
     });
     runs_.push_back(run);
     current_ = raw;
-    run->thread->start(priority_);
+    run->thread->start(startingPriority(urgency_));
 }
 
 void SearchRunner::cancel() {

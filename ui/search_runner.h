@@ -19,7 +19,10 @@ namespace qlx {
 class SearchRunner : public QObject {
     Q_OBJECT
 public:
-    explicit SearchRunner(QThread::Priority priority, QObject* parent = nullptr);
+    // An awaited search runs at the game's own priority; a background one only
+    // takes what the other threads leave.
+    enum class Urgency { Awaited, Background };
+    explicit SearchRunner(Urgency urgency, QObject* parent = nullptr);
     ~SearchRunner() override;
 
     // Starts a search from the board of s; a search still running is cancelled.
@@ -36,7 +39,7 @@ private:
         QThread* thread = nullptr;
         std::atomic<bool> cancel{false};
     };
-    QThread::Priority priority_;
+    Urgency urgency_;
     std::vector<std::shared_ptr<Run>> runs_;  // every thread not yet finished
     Run* current_ = nullptr;                  // the run whose answer is awaited
 };
