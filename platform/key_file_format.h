@@ -58,14 +58,23 @@ class ValueIndex {
 public:
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
     // The position in values of the value named name, or npos.
-    std::size_t find(const std::vector<RegValue>& values, std::string_view name) const;
+    std::size_t find(const std::vector<RegValue>& values, std::string_view name) const {
+        return find(values, name, hashOf(name));
+    }
     // Makes room for that many values, before the first is indexed.
     void reserve(std::size_t values);
     // Indexes values.back(), whose name find does not know yet.
-    void addLast(const std::vector<RegValue>& values);
+    void addLast(const std::vector<RegValue>& values) { addLast(values, hashOf(values.back().name)); }
+
+    // The same with the name's hash computed beforehand, so that a reader of
+    // many values can ask the memory for their slots (prefetch) a few values
+    // ahead of looking them up: in a big index every lookup misses the cache.
+    static uint32_t hashOf(std::string_view name);
+    void prefetch(uint32_t hash) const;
+    std::size_t find(const std::vector<RegValue>& values, std::string_view name, uint32_t hash) const;
+    void addLast(const std::vector<RegValue>& values, uint32_t hash);
 
 private:
-    void insert(const std::vector<RegValue>& values, std::size_t at);
     void place(uint64_t slot);
     std::vector<uint64_t> slots_;  // the name's hash << 32 | its position + 1; 0 is free
     std::size_t count_ = 0;

@@ -147,7 +147,8 @@ TEST(KeyFileFormat, RepeatedNamesAmongManyKeepTheirFirstPlaceAndTheirLastData) {
     };
     for (int i = 0; i < 3000; ++i) {
         text += line(name('v', i), "first");
-        expected.push_back(sz(name('v', i), i % 3 == 0 ? "last" : "first"));
+        if (i % 5 == 0) text += line(name('v', i), "again");  // repeated at once, among the values read together
+        expected.push_back(sz(name('v', i), i % 3 == 0 ? "last" : i % 5 == 0 ? "again" : "first"));
     }
     for (int i = 2997; i >= 0; i -= 3) text += line(name('V', i), "last");  // in reverse, in upper case
     text += "\r\n";
