@@ -112,6 +112,12 @@ inline std::array<int, 4> ticks(const MainWindow& w) {
     return {ticked(w.gridSizeActions()), ticked(w.tileSizeActions()), ticked(w.kindCountActions()), ticked(w.tileSetActions())};
 }
 
+// Activates the window, as a window manager does, so that focus is real.
+inline void activate(QWidget& w) {
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
 struct RunningProgram {
     RecordingMessages messages;
     RecordingSound sound;

@@ -52,12 +52,6 @@ std::vector<int> focusEvents;
 void recordFocus(QAccessibleEvent* e) {
     if (e->type() == QAccessible::Focus && qobject_cast<BoardPicture*>(e->object())) focusEvents.push_back(e->child());
 }
-
-// Shows and activates the window, as a window manager does, so that focus is real.
-void activate(MainWindow& w) {
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-}
 }  // namespace
 
 class AccessTest : public QObject {

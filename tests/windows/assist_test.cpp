@@ -25,11 +25,6 @@ QString enabled(const MainWindow& w) {
            (a.hintAction()->isEnabled() ? 'H' : '-');
 }
 
-void activate(MainWindow& w) {
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-}
-
 }  // namespace
 
 class AssistTest : public QObject {
