@@ -35,18 +35,18 @@ struct Running {
     HelpWindow help;
     RoomyScreen screen;
     GameRandom random;  // the first deal, as at start-up
-    Services services{messages, sound, pause, web, help, screen, random, nullptr, "."};
-    Program program;
+    Services services{messages, sound, pause, web, help, screen, random, nullptr, ".", {std::nullopt, std::nullopt}};
+    Program program{random};
     std::unique_ptr<MainWindow> window;
     explicit Running(bool oneKind) {
         window = startProgram(program, services);
         window->tileSizeChosen(2);
         window->gridSizeChosen(3);
-        if (oneKind) std::fill(program.game.board.begin(), program.game.board.end(), int16_t{1});
+        if (oneKind) std::fill(program.flow.stateForTests().board.begin(), program.flow.stateForTests().board.end(), int16_t{1});
         resetBorderAndDraw();
     }
     void resetBorderAndDraw() {
-        GameState& g = program.game;
+        GameState& g = program.flow.stateForTests();
         for (int16_t i = 0; i < g.numCells; ++i)
             if (!isInside(g, i)) g.board[i] = kBorder;
         window->tileSetChosen(0);
@@ -54,7 +54,7 @@ struct Running {
     BoardPicture* board() const { return window->board(); }
     // The cursor on the first tile, from the bottom right, that lies in a group.
     void cursorOnAGroup() {
-        const GameState& g = program.game;
+        const GameState& g = program.flow.stateForTests();
         for (int i = g.numCols * g.numRows - 1; i >= 0; --i) {
             const Cell c = *cellAt(g, i % g.numCols, i / g.numCols);
             if (groupAt(g, c).points > 0) return board()->setCursor(c);

@@ -73,19 +73,20 @@ void BoardPicture::setCursor(std::optional<Cell> cell, bool tell) {
 // The outline follows the board: it is found again whenever the cursor moves
 // or the board has been drawn anew.
 void BoardPicture::markCursorGroup() {
-    group_ = cursor_ && game_ ? groupAt(*game_, *cursor_) : GroupView{};
+    const GameState* g = game();
+    group_ = cursor_ && g ? groupAt(*g, *cursor_) : GroupView{};
     outline_[0] = outline_[1] = QRegion();
     if (group_.points == 0) return;
-    const int ts = tileSize(*game_);
+    const int ts = tileSize(*g);
     QRegion area;
-    for (const Cell& c : group_.cells) area += squareOf(*game_, c);
+    for (const Cell& c : group_.cells) area += squareOf(*g, c);
     bands(area, ts >= 32 ? 2 : 1, ts >= 32 ? 3 : 2, outline_[0], outline_[1]);
 }
 
 void BoardPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(QPointF(0, 0), image_);
-    if (cursor_ && game_) paintCursor(p);
+    if (cursor_ && game()) paintCursor(p);
 }
 
 // Over the kept picture: the group's outline, the cursor as a ring inside its
@@ -94,7 +95,7 @@ void BoardPicture::paintEvent(QPaintEvent*) {
 void BoardPicture::paintCursor(QPainter& p) const {
     fill(p, outline_[0], kOutlineDark);
     fill(p, outline_[1], kOutlineLight);
-    const QRect cell = squareOf(*game_, *cursor_);
+    const QRect cell = squareOf(*game(), *cursor_);
     const int ts = cell.width();
     // The ring: black, white, black, at least 4 pixels wide, so that it shows on
     // every picture, the yellow and cream ones too, at every tile size.
@@ -139,7 +140,6 @@ void BoardPicture::focusInEvent(QFocusEvent* event) {
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
-    if (frozen_) return;
     const QPointF pos = event->position();
     emit mouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
 }

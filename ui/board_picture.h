@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "cursor.h"
+#include "game_flow.h"
 
 namespace qlx {
 
@@ -42,19 +43,21 @@ public:
 
     // The game whose board the picture shows: the cursor's cells and the
     // names of the cells that assistive technology reads are taken from it.
-    void setGame(const GameState* game) { game_ = game; }
-    const GameState* game() const { return game_; }
+    void setFlow(const GameFlow* flow) { flow_ = flow; }
+    const GameState* game() const { return flow_ ? &flow_->state() : nullptr; }
 
-    // The cell cursor: shown on a cell, or hidden (nothing). Setting it
+    // The cell cursor as shown: on a cell, or hidden (nothing). Showing it
     // outlines the group under it, repaints, and tells assistive technology
     // (unless tell is false: a move says where the cursor is in its own words).
+    // The game moves the cursor; the window shows it here once a move's
+    // pictures are over.
     const std::optional<Cell>& cursor() const { return cursor_; }
     void setCursor(std::optional<Cell> cell, bool tell = true);
 
-    // A finished game's board stays in view, frozen: it takes no presses, and
-    // keeps the keyboard focus so that a screen reader can still read it.
-    void setFrozen(bool frozen) { frozen_ = frozen; }
-    bool isFrozen() const { return frozen_; }
+    // A finished game's board stays in view, frozen: the game takes no
+    // presses, and the board keeps the keyboard focus so that a screen reader
+    // can still read it.
+    bool isFrozen() const { return flow_ && flow_->over(); }
     // The group under the cursor as outlined: none while the cursor is hidden.
     const GroupView& cursorGroup() const { return group_; }
 
@@ -72,9 +75,8 @@ private:
     void paintCursor(QPainter& p) const;
 
     QImage image_;
-    const GameState* game_ = nullptr;
+    const GameFlow* flow_ = nullptr;
     std::optional<Cell> cursor_;
-    bool frozen_ = false;
     GroupView group_;
     QRegion outline_[2];  // the outline's dark and light bands
 };

@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     qlx::Services services{messages, sound,  pause, web, help, screen, random, registry.get(),
                            QCoreApplication::applicationDirPath().toStdString()};
 
-    qlx::Program program;
+    qlx::Program program{random};
     auto window = qlx::startProgram(program, services);
     messages.setParent(window.get());
     // SIGTERM, SIGHUP, SIGINT and the session manager's end close the window

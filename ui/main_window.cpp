@@ -18,10 +18,11 @@
 #include "clock.h"
 #include "cursor.h"
 #include "falling_options_dialog.h"
-#include "game_assist.h"
+#include "assist_view.h"
 #include "game_over_dialog.h"
 #include "name_dialog.h"
 #include "scores_dialog.h"
+#include "searches.h"
 #include "settings_store.h"
 #include "startup.h"
 #include "ui_look.h"
@@ -29,9 +30,6 @@
 namespace qlx {
 
 namespace {
-
-constexpr int kFirstPause = 400;   // the gap and the points
-constexpr int kSecondPause = 100;  // the fallen board
 
 // Ticks exactly the item of a group of menu items that stands for value.
 template <std::size_t N>
@@ -45,7 +43,7 @@ void tickOnly(const std::array<QAction*, N>& group, const OptionField& field, in
 // ---------------------------------------------------------------- start-up
 
 void MainWindow::applyOptionsToMenus() {
-    const Options& o = game_.options;
+    const Options& o = flow_.options();
     tickOnly(tileSizeActions_, optionField(&Options::tileSizeIndex), o.tileSizeIndex);
     tickOnly(tileSetActions_, optionField(&Options::tileSet), o.tileSet);
     tickOnly(kindCountActions_, optionField(&Options::numColors), o.numColors);
@@ -55,120 +53,120 @@ void MainWindow::applyOptionsToMenus() {
         gridSizeActions_[i]->setText(QStringLiteral("%1 x %2").arg(grid.cols).arg(grid.rows));
         gridSizeActions_[i]->setEnabled(true);
     }
-    setPaused(false);
 }
 
 // ---------------------------------------------------------------- a game
 
 void MainWindow::newGame() {
     board_->clear();
-    resetBoard(game_);
     startGame();
 }
 
-void MainWindow::startGame() {
-    gameInProgress_ = true;
-    const Options& o = game_.options;
-    services_.sound.play(soundPath("OPENING.WAV"));
-    clockTimer_.setInterval(1000);
-    fallingTimer_.setInterval(tilePeriodFor(o.fallSpeedIndex));
-    setPaused(false);
-    if (o.gameMode == kFallingTiles) {
-        game_.clockSeconds = timeLimitFor(o.fallTimeIndex);
+void MainWindow::startGame() { showOutcome(flow_.start()); }
+
+// Everything a call into the flow changed, in the order a player meets it.
+// The pauses of a move block the user-interface thread after each picture
+// has been shown (see QtMovePause), so no click and no tick can come in
+// before the move is over: each runs afterwards, on the settled board.
+void MainWindow::showOutcome(const FlowOutcome& out) {
+    if (out.started) services_.sound.play(soundPath("OPENING.WAV"));
+    applyTimers(out);
+    for (const SearchOrder& order : out.searches) searches_->carryOut(order, flow_.state());
+    if (out.pauseChanged) showPause();
+    if (out.assistChanged) assist_->show(flow_);
+    if (out.started) showStart();
+    if (out.scoreChanged) setLabel(scoreLabel_, QString::number(flow_.state().score));
+    if (out.clockChanged) setLabel(timeLabel_, QString::fromStdString(clockText(flow_.state().clockSeconds)));
+    if (out.cursor && out.started) board_->setCursor(flow_.cursor(), false);
+    for (const BoardFrame& frame : out.frames) {
+        redrawBoard(frame.cells, frame.pointsAt ? &*frame.pointsAt : nullptr, frame.points);
+        if (frame.pauseAfter > 0) services_.pause.pause(frame.pauseAfter);
+    }
+    if (out.started) {
+        setWindowTitle(gameCaption(flow_.state()));
+        focusBoard();
+    } else if (out.cursor) {
+        board_->setCursor(flow_.cursor(), out.tellCursor);
+    }
+    const Utterance* endWords = nullptr;
+    for (const Utterance& said : out.speech) {
+        if (said.kind == Utterance::Kind::End) {
+            endWords = &said;
+        } else {
+            announcer_->say(words(said));
+        }
+    }
+    if (out.end && endWords) {
+        showEnd(*out.end, *endWords, out.bestFoundShown);
+    } else if (out.bestFoundShown) {
+        assist_->showBestFound(*out.bestFoundShown);
+    }
+}
+
+void MainWindow::applyTimers(const FlowOutcome& out) {
+    if (out.started) clockTimer_.setInterval(kClockPeriod);
+    if (out.fallingPeriod) fallingTimer_.setInterval(*out.fallingPeriod);
+    if (out.clockTimer != TimerAction::Keep) clockTimer_.setEnabled(out.clockTimer == TimerAction::Start);
+    if (out.fallingTimer != TimerAction::Keep) fallingTimer_.setEnabled(out.fallingTimer == TimerAction::Start);
+}
+
+// A new game's panel: the clock's caption for the mode, an empty clock, the
+// best score of the configuration, no "Best found" yet.
+void MainWindow::showStart() {
+    if (flow_.mode() == kFallingTiles) {
         setLabel(timeCaption_, QStringLiteral("Time \r\nRemaining"));
         nameCount(timeLabel_, QStringLiteral("Time remaining"));
     } else {
-        game_.clockSeconds = 0;
         timeCaption_->setFont(uiFont(10));
         setLabel(timeCaption_, QStringLiteral("Time"));
         nameCount(timeLabel_, QStringLiteral("Time"));
     }
     const TwipScale tw(services_.screen);
     timeLabel_->move(timeLabel_->x(), timeCaption_->y() + timeCaption_->height() + tw.y(50));
-    game_.score = 0;
     setLabel(timeLabel_, QString());
-    setLabel(scoreLabel_, QStringLiteral("0"));
-    fillBoard(game_, services_.random);
-    // A new board: a keyboard player finds the cursor on its first tile; for
-    // a mouse player it stays hidden until an arrow key shows it.
-    board_->setCursor(board_->cursor() ? cursorStart(game_) : std::nullopt, false);
-    redrawBoard();
-    fallingTimer_.setEnabled(true);
-    clockTimer_.setEnabled(true);
     showBestScore();
-    setWindowTitle(gameCaption(game_));
-    board_->setFrozen(false);
-    focusBoard();
-    assist_->gameStarted();
+    assist_->hideBestFound();
 }
 
 void MainWindow::redrawBoard(const Cells& cells, const Cell* pointsCell, int32_t points) {
     board_->clear();
     {
         QPainter p(&board_->image());
-        drawBoard(p, game_, cells, tilePictures_.listOfSize(tileSize(game_)));
+        drawBoard(p, flow_.state(), cells, tilePictures_.listOfSize(tileSize(flow_.state())));
         if (pointsCell) {
             p.setFont(board_->font());
             p.setPen(board_->palette().color(QPalette::WindowText));
-            drawPoints(p, game_, *pointsCell, points);
+            drawPoints(p, flow_.state(), *pointsCell, points);
         }
     }
     board_->refresh();
 }
 
-void MainWindow::redrawBoard() { redrawBoard(game_.board); }
+void MainWindow::redrawBoard() { redrawBoard(flow_.state().board); }
+
+void MainWindow::showPosition() {
+    setLabel(scoreLabel_, QString::number(flow_.state().score));
+    redrawBoard();
+}
 
 // A press on the board hides the cursor of keyboard play and plays the tile under the pointer.
-void MainWindow::boardPressed(double x, double y) {
-    board_->setCursor(std::nullopt);
-    if (const std::optional<Cell> cell = tileAtPixel(game_, x, y)) playCell(*cell);
+void MainWindow::boardPressed(double x, double y) { showOutcome(flow_.press(tileAtPixel(flow_.state(), x, y))); }
+
+void MainWindow::clockTick() { showOutcome(flow_.clockTick()); }
+
+void MainWindow::fallingTick() { showOutcome(flow_.fallingTick()); }
+
+void MainWindow::undoChosen() { showOutcome(flow_.undo()); }
+
+void MainWindow::redoChosen() { showOutcome(flow_.redo()); }
+
+void MainWindow::hintChosen() { showOutcome(flow_.hint()); }
+
+void MainWindow::searchAnswered(SearchKind kind, uint64_t ticket, const SearchResult& result) {
+    showOutcome(flow_.searchAnswered(kind, ticket, result));
 }
 
-// A move. The two pauses block the user-interface thread after the picture
-// has been shown (see QtMovePause), so no click and no tick can come in
-// before the move is over: each runs afterwards, on the settled board.
-void MainWindow::playCell(const Cell& cell) {
-    const MoveOutcome move = assist_->playMove(cell);
-    if (move.result == MoveOutcome::Result::NoTile) return;
-    if (move.result == MoveOutcome::Result::Cleared) {
-        setLabel(scoreLabel_, QString::number(game_.score));
-        redrawBoard(move.gap, &cell, move.points);  // the gap, and the points over the played cell
-        services_.pause.pause(kFirstPause);
-        redrawBoard(move.fallen);
-        services_.pause.pause(kSecondPause);
-        redrawBoard();
-    }
-    // The cursor stays on its cell, or goes to the nearest tile where its cell
-    // emptied; after a clearing move the move's words say where it is.
-    const bool cleared = move.result == MoveOutcome::Result::Cleared;
-    if (const std::optional<Cell> cursor = board_->cursor()) board_->setCursor(nearestTile(game_, *cursor), !cleared);
-    if (cleared) speakMove(move);
-    if (move.gameOver) endGame();
-}
-
-void MainWindow::clockTick() {
-    const bool timedOut = tickClock(game_);
-    setLabel(timeLabel_, QString::fromStdString(clockText(game_.clockSeconds)));
-    if (timedOut) {
-        endGame(kTimeOutMessage);
-    } else if (game_.options.gameMode == kFallingTiles) {
-        announcer_->say(timeWarning(game_.clockSeconds));
-    }
-}
-
-void MainWindow::fallingTick() {
-    if (game_.options.gameMode != kFallingTiles) return;
-    if (!addFallingTiles(game_, services_.random)) {
-        endGame(kGameOverMessage);
-        return;
-    }
-    const QString cursorBefore = cursorName();
-    redrawBoard();  // the batch in the top row
-    settleBoard(game_);
-    redrawBoard();
-    speakBatch(cursorBefore);
-    assist_->batchEntered();
-}
+void MainWindow::stopSearches() { searches_->stopAll(); }
 
 void MainWindow::stopTimers() {
     clockTimer_.setEnabled(false);
@@ -176,32 +174,28 @@ void MainWindow::stopTimers() {
 }
 
 // Modal windows run their own event loops, in which ticks keep arriving: the
-// game is marked over and both timers stop before anything is shown.
-void MainWindow::endGame(const char* message) {
-    const QString spokenMove = std::exchange(spokenBeforeEnd_, QString());
-    if (!gameInProgress_) return;
-    gameInProgress_ = false;
-    stopTimers();
-    announcer_->say(spokenMove + endSpeech(game_.score));  // before any message or dialog
+// flow has ended the game and stopped both timers before anything is shown.
+void MainWindow::showEnd(const GameEnd& end, const Utterance& said, std::optional<int32_t> bestFound) {
+    QString text = endSpeech(said.score);
+    if (said.lastMovePoints) text = QStringLiteral("%1 points. ").arg(*said.lastMovePoints) + text;
+    announcer_->say(text);  // before any message or dialog
     waitForEndSpeech();
-    assist_->gameEnded();
-    if (message) services_.messages.show(message);
+    if (bestFound) assist_->showBestFound(*bestFound);
+    if (end.reason == EndReason::TimeOut) services_.messages.show(kTimeOutMessage);
+    if (end.reason == EndReason::BlockedBatch) services_.messages.show(kGameOverMessage);
     services_.sound.play(soundPath("APPLAUSE.wav"));
     const Configuration config = currentConfiguration(program_);
-    // A game played with Undo or Hint does not enter the best scores.
-    if (!assist_->assisted() && isRanked(program_.bestScores, config, game_.score)) {
-        NameDialog nameDialog(game_.options.gameMode, services_.screen, this);
+    if (end.mayEnterBestScores && isRanked(program_.bestScores, config, end.score)) {
+        NameDialog nameDialog(flow_.mode(), services_.screen, this);
         nameDialog.exec();
-        program_.settings.enterScore(program_.bestScores, config, game_.score, nameDialog.userName());
+        program_.settings.enterScore(program_.bestScores, config, end.score, nameDialog.userName());
         saveChanges(program_);  // on the disk before anything else can happen; a failure is tried again later
         ScoresDialog scores(program_, services_.screen, this);
         scores.exec();
         // Asks for a sound file named "0", which does not exist, so it is silent; kept as the game always did.
         services_.sound.play("0");
     }
-    board_->setFrozen(true);  // the finished board stays in view, frozen
-
-    GameOverDialog gameOver(game_.score, services_.screen, this);
+    GameOverDialog gameOver(end.score, services_.screen, this);
     gameOver.exec();
     if (gameOver.playAgain()) {
         newGame();
@@ -218,32 +212,22 @@ std::string MainWindow::soundPath(const char* name) const { return services_.app
 
 // ---------------------------------------------------------------- pause
 
-void MainWindow::setPaused(bool paused) {
+void MainWindow::showPause() {
+    const bool paused = flow_.paused();
     resumeButton_->setVisible(paused);
-    // A finished game stays finished: resuming it does not start its timers again.
-    if (paused || gameInProgress_) {
-        clockTimer_.setEnabled(!paused);
-        fallingTimer_.setEnabled(!paused);
-    }
     board_->setVisible(!paused);
     pauseAction_->setEnabled(!paused);
-    assist_->refresh();
 }
 
-void MainWindow::showPosition() {
-    setLabel(scoreLabel_, QString::number(game_.score));
-    redrawBoard();
-}
-
-void MainWindow::pauseChosen() { setPaused(true); }
+void MainWindow::pauseChosen() { showOutcome(flow_.pause()); }
 
 void MainWindow::resumeClicked() {
-    setPaused(false);
+    showOutcome(flow_.resume());
     focusBoard();
 }
 
 void MainWindow::surfacePressed() {
-    if (resumeButton_->isVisible()) resumeClicked();
+    if (flow_.paused()) resumeClicked();
 }
 
 void MainWindow::escapePressed() {
@@ -253,49 +237,50 @@ void MainWindow::escapePressed() {
 
 // ---------------------------------------------------------------- options
 
+// An option chosen is in force at once and saved at once (quietly: a failure
+// is tried again at the next save).
+void MainWindow::choose(int16_t Options::*member, int16_t value) {
+    Options o = flow_.options();
+    o.*member = value;
+    showOutcome(flow_.setOptions(o));
+    saveChanges(program_);
+}
+
 void MainWindow::gridSizeChosen(int16_t index) {
-    game_.options.gridSizeIndex = index;
+    choose(&Options::gridSizeIndex, index);
     tickOnly(gridSizeActions_, optionField(&Options::gridSizeIndex), index);
-    keepChoice();
     board_->clear();
-    resetBoard(game_);
     resizeWindow();
     startGame();
 }
 
 void MainWindow::tileSizeChosen(int16_t index) {
-    game_.options.tileSizeIndex = index;
+    choose(&Options::tileSizeIndex, index);
     tickOnly(tileSizeActions_, optionField(&Options::tileSizeIndex), index);
-    keepChoice();
     resizeWindow();
     redrawBoard();
 }
 
 void MainWindow::kindCountChosen(int16_t index) {
     const OptionField& kinds = optionField(&Options::numColors);
-    game_.options.numColors = static_cast<int16_t>(kinds.min + index);
-    tickOnly(kindCountActions_, kinds, game_.options.numColors);
-    keepChoice();
+    choose(&Options::numColors, static_cast<int16_t>(kinds.min + index));
+    tickOnly(kindCountActions_, kinds, flow_.options().numColors);
     newGame();
 }
 
 void MainWindow::tileSetChosen(int16_t index) {
-    game_.options.tileSet = index;
+    choose(&Options::tileSet, index);
     tickOnly(tileSetActions_, optionField(&Options::tileSet), index);
-    keepChoice();
     redrawBoard();
 }
 
 void MainWindow::standardGameChosen() {
-    game_.options.gameMode = kStandardGame;
-    keepChoice();
-    resetBoard(game_);
+    choose(&Options::gameMode, kStandardGame);
     startGame();
 }
 
 void MainWindow::fallingTilesChosen() {
-    game_.options.gameMode = kFallingTiles;
-    keepChoice();
+    choose(&Options::gameMode, kFallingTiles);
     newGame();
 }
 
@@ -310,15 +295,16 @@ void MainWindow::scoresChosen() {
 // disabling it; the new playing time from the next game on.
 void MainWindow::fallingOptionsChosen() {
     FallingOptionsDialog options(services_.screen, this);  // opens over the game, as every dialog does
-    options.speedIndex = game_.options.fallSpeedIndex;
-    options.timeIndex = game_.options.fallTimeIndex;
+    options.speedIndex = flow_.options().fallSpeedIndex;
+    options.timeIndex = flow_.options().fallTimeIndex;
     options.exec();
     focusBoard();
     if (!options.okPressed) return;
-    game_.options.fallSpeedIndex = options.speedIndex;
-    game_.options.fallTimeIndex = options.timeIndex;
-    keepChoice();
-    fallingTimer_.setInterval(tilePeriodFor(game_.options.fallSpeedIndex));
+    Options o = flow_.options();
+    o.fallSpeedIndex = options.speedIndex;
+    o.fallTimeIndex = options.timeIndex;
+    showOutcome(flow_.setOptions(o));
+    saveChanges(program_);
 }
 
 // The help opens beside the game, which goes on behind it.
@@ -338,6 +324,7 @@ void MainWindow::saveOnClose() {
     if (unloaded_) return;  // a window closed twice saves once
     unloaded_ = true;
     stopTimers();
+    stopSearches();
     // Nobody is there to answer a message when the session ends.
     if (saveChanges(program_) == StoreOutcome::SoftwareUnavailable && !sessionEnding_) {
         services_.messages.show(kStoreFailedMessage);
@@ -348,8 +335,6 @@ void MainWindow::endSession() {
     sessionEnding_ = true;
     close();
 }
-
-void MainWindow::keepChoice() { saveChanges(program_); }
 
 void MainWindow::saveNow() { saveChanges(program_); }
 

@@ -1,8 +1,9 @@
 // The main window: the board picture, the statistics panel, the resume button,
 // the two timers and the menus. Its controls and menu tree are built in
-// main_window_form.cpp, keyboard play is in main_window_keys.cpp, and what it
-// does on each event is in main_window.cpp: one call into the rules per
-// event, whose result it shows.
+// main_window_form.cpp, keys are in main_window_keys.cpp, and what it does on
+// each event is in main_window.cpp: one call into the game's flow per event,
+// whose outcome it shows, plays and says. It keeps no game state: it asks
+// the flow.
 #pragma once
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "game_timer.h"
+#include "game_flow.h"
 #include "program.h"
 #include "tile_pictures.h"
 
@@ -23,8 +25,9 @@ class QPushButton;
 namespace qlx {
 
 class Announcer;
+class AssistView;
 class BoardPicture;
-class GameAssist;
+class Searches;
 
 // The items of an option menu, one per value of the option.
 template <int16_t Options::*member>
@@ -37,7 +40,7 @@ public:
     ~MainWindow() override;
 
     // Game procedures.
-    void startGame();
+    void startGame();  // a new deal of the options in force
     // Lays the window out for the grid and tile size and puts it in the top-left
     // corner of its screen. Where the chosen tile size does not fit the screen,
     // the board is shown with the largest tile size that fits, laid out alike.
@@ -45,8 +48,9 @@ public:
     // The same fit, where the window is, after it changed screens or its screen
     // changed its area or scale; the board is drawn again at its new size.
     void fitToScreen();
-    void setPaused(bool paused);
-    // Shows the score and the board as they are, at once (after an Undo).
+    // Shows, plays and says what a call into the game's flow did, in order.
+    void showOutcome(const FlowOutcome& outcome);
+    // Shows the score and the board as the game has them now, at once.
     void showPosition();
     // Ticks the option menus as the options say and writes the grid sizes' captions.
     void applyOptionsToMenus();
@@ -64,8 +68,6 @@ public:
     // Keyboard play on the board: the arrow keys move the cell cursor, Space
     // and Enter play the cell under it. True when the key was one of these.
     bool boardKey(int key);
-    // The move on a cell, whether the mouse or the keys chose it.
-    void playCell(const Cell& cell);
     void clockTick();
     void fallingTick();
     void resumeClicked();
@@ -81,6 +83,12 @@ public:
     void fallingOptionsChosen();
     void helpChosen();
     void aboutChosen();
+    void undoChosen();
+    void redoChosen();
+    void hintChosen();
+    void searchAnswered(SearchKind kind, uint64_t ticket, const SearchResult& result);
+    // Cancels every search and waits for its thread (the end of the program).
+    void stopSearches();
 
     // For a player who cannot see (main_window_access.cpp): L, G and Shift+G
     // move the cursor to the largest, next and previous group, S says the
@@ -107,11 +115,11 @@ public:
     const OptionActions<&Options::numColors>& kindCountActions() const { return kindCountActions_; }
     const OptionActions<&Options::tileSet>& tileSetActions() const { return tileSetActions_; }
     const TilePictures& tilePictures() const { return tilePictures_; }
-    // Undo, Redo, Hint and the best score found on the deal.
-    GameAssist& assist() const { return *assist_; }
-
-    // True from the start of a game until its end.
-    bool gameInProgress() const { return gameInProgress_; }
+    // Undo, Redo, Hint, "Best found" and the assisted mark, as shown.
+    AssistView& assist() const { return *assist_; }
+    const Searches& searches() const { return *searches_; }
+    // The game shown.
+    const GameFlow& flow() const { return program_.flow; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -131,10 +139,12 @@ private:
     QSize formulaOuterSize(int tile) const;
     QSize roomForControls(int tile) const;
     void buildAccess();  // the announcer and the window's shortcuts (main_window_access.cpp)
-    void speakMove(const MoveOutcome& move);
-    void speakBatch(const QString& cursorNameBefore);
+    // The words of an utterance; nothing for the end, which its sequence says.
+    QString words(const Utterance& said) const;
     void waitForEndSpeech();
-    QString cursorName() const;  // the name of the cell under the cursor; empty while it is hidden
+    void showStart();
+    void showPause();
+    void applyTimers(const FlowOutcome& outcome);
 
     // A new game of the options in force on a fresh board.
     void newGame();
@@ -142,21 +152,19 @@ private:
     // move over pointsCell when one is given, and shows it.
     void redrawBoard(const Cells& cells, const Cell* pointsCell = nullptr, int32_t points = 0);
     void redrawBoard();
-    // The one way into the end of a game, whatever brings it: a move that
-    // leaves no group, the clock or the falling tiles (after their message).
-    // It runs once per game, however many ticks arrive while its dialogs are open.
-    void endGame(const char* message = nullptr);
-    QString spokenBeforeEnd_;  // what a move that ended the game says, just before the end does
+    // The end of a game, as the flow reports it once per game: its words, its
+    // message, the best scores, and the dialog that offers another game.
+    void showEnd(const GameEnd& end, const Utterance& said, std::optional<int32_t> bestFound);
     void stopTimers();
     void showBestScore();
-    // An option was chosen: it is saved at once (quietly: a failure is tried
-    // again at the next save).
-    void keepChoice();
+    // An option was chosen: it is in force and saved at once (quietly: a
+    // failure is tried again at the next save).
+    void choose(int16_t Options::*member, int16_t value);
     std::string soundPath(const char* name) const;
 
     Program& program_;
     Services& services_;
-    GameState& game_;
+    GameFlow& flow_;
 
     TilePictures tilePictures_;
     BoardPicture* board_ = nullptr;
@@ -169,7 +177,8 @@ private:
     Announcer* announcer_ = nullptr;
     GameTimer clockTimer_;
     GameTimer fallingTimer_;
-    std::unique_ptr<GameAssist> assist_;
+    AssistView* assist_ = nullptr;
+    Searches* searches_ = nullptr;
 
     QAction* pauseAction_ = nullptr;
     OptionActions<&Options::gridSizeIndex> gridSizeActions_{};
@@ -180,7 +189,6 @@ private:
     QSize outerSize_;             // the window's size with its frame, as resizeWindow computes it
     QPoint corner_;               // the top-left corner of the screen that resizeWindow put the window in
     bool cornerPending_ = false;  // resizeWindow asked for the corner; a window manager may not have placed it yet
-    bool gameInProgress_ = false;
     bool unloaded_ = false;
     bool sessionEnding_ = false;
 };

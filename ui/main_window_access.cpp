@@ -35,7 +35,7 @@ void MainWindow::buildAccess() {
     shortcut(QKeySequence(Qt::Key_F10), [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     // Ctrl+N: a new game of the mode in force, as its Game menu item starts it.
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-        if (game_.options.gameMode == kFallingTiles) {
+        if (flow_.mode() == kFallingTiles) {
             fallingTilesChosen();
         } else {
             standardGameChosen();
@@ -50,30 +50,20 @@ bool MainWindow::accessKey(int key, Qt::KeyboardModifiers modifiers) {
     switch (key) {
         case Qt::Key_S: {
             const int32_t best = program_.bestScores.recordFor(currentConfiguration(program_)).score(1);
-            announcer_->say(statusSpeech(game_, best));
+            announcer_->say(statusSpeech(flow_.state(), best));
             return true;
         }
         case Qt::Key_P:
-            if (resumeButton_->isVisible()) {
-                setPaused(false);
-            } else {
-                pauseChosen();
-            }
+            showOutcome(flow_.paused() ? flow_.resume() : flow_.pause());
             return true;
-        case Qt::Key_L:
-        case Qt::Key_G: {
-            if (!gameInProgress_ || !board_->isVisible()) return true;
-            const std::optional<Cell> to =
-                key == Qt::Key_L ? largestGroup(game_) : nextGroup(game_, board_->cursor(), !shift);
-            if (to && to != board_->cursor()) board_->setCursor(to);
-            return true;
-        }
+        case Qt::Key_L: showOutcome(flow_.cursorToLargestGroup()); return true;
+        case Qt::Key_G: showOutcome(flow_.cursorToNextGroup(!shift)); return true;
         default: return false;
     }
 }
 
 void MainWindow::focusBoard() {
-    if (!board_->isVisible()) return;
+    if (flow_.paused()) return;  // the board is hidden
     if (!isActiveWindow()) activateWindow();  // back from a dialog: the game's window is the one in use
     if (!board_->hasFocus()) {
         board_->setFocus(Qt::OtherFocusReason);  // its focus-in event tells the cell
@@ -102,27 +92,19 @@ void MainWindow::waitForEndSpeech() {
     wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-QString MainWindow::cursorName() const {
-    const std::optional<Cell>& cursor = board_->cursor();
-    return cursor ? cellName(game_, *cursor) : QString();
-}
-
-// The points and the new score, then the cell under the cursor; a move that
-// ends the game leaves its words to the end, said at once with the final score.
-void MainWindow::speakMove(const MoveOutcome& move) {
-    if (move.gameOver) {
-        spokenBeforeEnd_ = QStringLiteral("%1 points. ").arg(move.points);  // the score comes with the end
-        return;
+// A move's points and the new score, then the cell under the cursor; a
+// batch, then the cell under the cursor when it changed; a time warning.
+QString MainWindow::words(const Utterance& said) const {
+    const auto now = [this](const std::optional<CellView>& cell) {
+        return cell ? QLatin1Char(' ') + nowSpeech(cellName(flow_.state(), cell->cell)) : QString();
+    };
+    switch (said.kind) {
+        case Utterance::Kind::Move: return moveSpeech(said.points, said.score) + QLatin1Char('.') + now(said.now);
+        case Utterance::Kind::Batch: return QStringLiteral("Tiles fell.") + now(said.now);
+        case Utterance::Kind::TimeLeft: return timeWarning(said.secondsLeft);
+        case Utterance::Kind::End: break;
     }
-    QString text = moveSpeech(move.points, game_.score) + QLatin1Char('.');
-    if (const QString now = cursorName(); !now.isEmpty()) text += QLatin1Char(' ') + nowSpeech(now);
-    announcer_->say(text);
-}
-
-void MainWindow::speakBatch(const QString& cursorNameBefore) {
-    QString text = QStringLiteral("Tiles fell.");
-    if (const QString now = cursorName(); now != cursorNameBefore) text += QLatin1Char(' ') + nowSpeech(now);
-    announcer_->say(text);
+    return {};
 }
 
 }  // namespace qlx

@@ -14,9 +14,10 @@
 #include "accessibility.h"
 #include "board_picture.h"
 #include "captions.h"
-#include "game_assist.h"
+#include "assist_view.h"
 #include "main_window.h"
 #include "screen_watch.h"
+#include "searches.h"
 #include "stats_frame.h"
 #include "ui_look.h"
 
@@ -34,12 +35,17 @@ constexpr int kSmallestTile = 8;  // pixels: the least that a board is shrunk to
 }  // namespace
 
 MainWindow::MainWindow(Program& program, Services& services, QWidget* parent)
-    : QMainWindow(parent), program_(program), services_(services), game_(program.game) {
+    : QMainWindow(parent), program_(program), services_(services), flow_(program.flow) {
     setWindowTitle(QString::fromLatin1(kAppTitle));
     // A caption, a menu bar and a minimise box; no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    assist_ = std::make_unique<GameAssist>(*this, game_);
+    assist_ = new AssistView(this);
+    connect(assist_, &AssistView::undoChosen, this, &MainWindow::undoChosen);
+    connect(assist_, &AssistView::redoChosen, this, &MainWindow::redoChosen);
+    connect(assist_, &AssistView::hintChosen, this, &MainWindow::hintChosen);
+    searches_ = new Searches(services.searchBudgets, this);
+    connect(searches_, &Searches::answered, this, &MainWindow::searchAnswered);
     buildControls();
     buildMenus();
     new ScreenWatch(this, [this] { fitToScreen(); });
@@ -65,7 +71,7 @@ void MainWindow::buildControls() {
     board_->setObjectName(QStringLiteral("board"));
     board_->setFont(uiFont(8.25));
     board_->move(0, 0);
-    board_->setGame(&game_);
+    board_->setFlow(&flow_);
     connect(board_, &BoardPicture::mouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) { boardPressed(x, y); });
 
@@ -195,16 +201,16 @@ void MainWindow::fitToScreen() {
 QSize MainWindow::formulaOuterSize(int tile) const {
     const float tppX = services_.screen.twipsPerPixelX();
     const float tppY = services_.screen.twipsPerPixelY();
-    const float heightTwips = tppY * static_cast<float>(game_.numRows * tile) + kExtraHeightTwips;
-    const float widthTwips = tppX * static_cast<float>(game_.numCols * tile) + kExtraWidthTwips + kMoreWidthTwips;
+    const float heightTwips = tppY * static_cast<float>(flow_.state().numRows * tile) + kExtraHeightTwips;
+    const float widthTwips = tppX * static_cast<float>(flow_.state().numCols * tile) + kExtraWidthTwips + kMoreWidthTwips;
     return {static_cast<int>(std::lround(widthTwips / tppX)), static_cast<int>(std::lround(heightTwips / tppY))};
 }
 
 // The board and the panel wholly inside the window, with as much room below
 // the panel as above it.
 QSize MainWindow::roomForControls(int tile) const {
-    return {game_.numCols * tile + kPanelGap + statsFrame_->width(),
-            menuBar()->sizeHint().height() + std::max(game_.numRows * tile, kPanelGap + statsFrame_->height() + kPanelGap)};
+    return {flow_.state().numCols * tile + kPanelGap + statsFrame_->width(),
+            menuBar()->sizeHint().height() + std::max(flow_.state().numRows * tile, kPanelGap + statsFrame_->height() + kPanelGap)};
 }
 
 // The layout formulas at the chosen tile size where the window then fits the
@@ -214,17 +220,17 @@ QSize MainWindow::roomForControls(int tile) const {
 void MainWindow::layOut(const ScreenArea& area) {
     const QSize frame = frameGeometry().size() - geometry().size();
     const auto outerSizeAt = [&](int tile) { return formulaOuterSize(tile).expandedTo(roomForControls(tile) + frame); };
-    const int chosen = tilePixels(game_.options.tileSizeIndex);
+    const int chosen = tilePixels(flow_.options().tileSizeIndex);
     int tile = chosen;
     while (tile > kSmallestTile &&
            (outerSizeAt(tile).width() > area.width || outerSizeAt(tile).height() > area.height)) {
         --tile;
     }
-    game_.screenTileSize = static_cast<int16_t>(tile == chosen ? 0 : tile);
+    flow_.setScreenTileSize(static_cast<int16_t>(tile == chosen ? 0 : tile));
     outerSize_ = formulaOuterSize(tile);
 
     board_->move(0, 0);
-    board_->setPictureSize(boardWidth(game_), boardHeight(game_));
+    board_->setPictureSize(boardWidth(flow_.state()), boardHeight(flow_.state()));
     statsFrame_->move(board_->width() + kPanelGap, board_->y() + kPanelGap);
     // The resume button keeps its design place unless it would cover the
     // panel (small tiles on the smaller grids): it then stands left of it,
@@ -245,7 +251,7 @@ void MainWindow::layOut(const ScreenArea& area) {
 void MainWindow::fitOuterSize() {
     if (outerSize_.isEmpty()) return;
     const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize inner = (outerSize_ - frame).expandedTo(roomForControls(tileSize(game_)));
+    const QSize inner = (outerSize_ - frame).expandedTo(roomForControls(tileSize(flow_.state())));
     if (size() != inner || minimumSize() != inner) setFixedSize(inner);
 }
 

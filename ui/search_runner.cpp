@@ -40,29 +40,33 @@ void enterUrgency(SearchRunner::Urgency urgency) {
 
 SearchRunner::SearchRunner(Urgency urgency, QObject* parent) : QObject(parent), urgency_(urgency) {}
 
-SearchRunner::~SearchRunner() {
+SearchRunner::~SearchRunner() { stopAll(); }
+
+void SearchRunner::stopAll() {
+    current_ = nullptr;
     for (const auto& run : runs_) run->cancel = true;
     for (const auto& run : runs_) {
         run->thread->wait();
         delete run->thread;
     }
+    runs_.clear();
 }
 
-void SearchRunner::start(const GameState& s, const SearchBudget& budget) {
+void SearchRunner::start(const GameState& s, const SearchBudget& budget, uint64_t ticket) {
     cancel();
     auto run = std::make_shared<Run>();
     Run* raw = run.get();
     // The thread owns a copy of the board and shares the run (with its flag)
     // with the answer, which may arrive after the thread has been deleted.
-    run->thread = QThread::create([this, run, board = s, budget, urgency = urgency_] {
+    run->thread = QThread::create([this, run, board = s, budget, ticket, urgency = urgency_] {
         enterUrgency(urgency);
         SearchResult result = searchBest(board, budget, &run->cancel);
         QMetaObject::invokeMethod(
             this,
-            [this, run, result = std::move(result)] {
+            [this, run, ticket, result = std::move(result)] {
                 if (current_ != run.get() || run->cancel) return;  // cancelled, or a newer search was started
                 current_ = nullptr;
-                emit found(result);
+                emit found(ticket, result);
             },
             Qt::QueuedConnection);
     });

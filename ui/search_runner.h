@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QThread>
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -26,13 +27,16 @@ public:
     ~SearchRunner() override;
 
     // Starts a search from the board of s; a search still running is cancelled.
-    void start(const GameState& s, const SearchBudget& budget);
+    // Its answer is announced with the ticket.
+    void start(const GameState& s, const SearchBudget& budget, uint64_t ticket = 0);
     void cancel();
+    // Cancels every search and waits for each thread to end.
+    void stopAll();
     // True from start() until the answer is announced or the search is cancelled.
     bool busy() const { return current_ != nullptr; }
 
 signals:
-    void found(const qlx::SearchResult& result);
+    void found(uint64_t ticket, const qlx::SearchResult& result);
 
 private:
     struct Run {

@@ -6,13 +6,13 @@
 namespace qlx {
 
 std::unique_ptr<MainWindow> startProgram(Program& program, Services& services) {
-    GameState& game = program.game;
     program.bestScores = BestScoreTable{};
     program.settings = SettingsKeeper(services.registry);
-    if (program.settings.load(game.options, program.bestScores) == StoreOutcome::SoftwareUnavailable) {
+    Options options;
+    if (program.settings.load(options, program.bestScores) == StoreOutcome::SoftwareUnavailable) {
         services.messages.show(kStoreFailedMessage);
     }
-    resetBoard(game);
+    program.flow.setOptions(options);
 
     auto window = std::make_unique<MainWindow>(program, services);
     window->applyOptionsToMenus();

@@ -127,23 +127,28 @@ struct RunningProgram {
     FixedScreen screen;
     GameRandom random;
     Services services{messages, sound, pause, web, help, screen, random, nullptr, "/opt/quellix"};
-    Program program;
+    Program program{random};
     std::unique_ptr<MainWindow> window;
 
-    explicit RunningProgram(Registry* registry = nullptr) {
+    // No background search unless a test asks for one with its budget.
+    explicit RunningProgram(Registry* registry = nullptr, SearchBudgets budgets = {kHintBudget, std::nullopt}) {
         services.registry = registry;
+        services.searchBudgets = budgets;
         window = startProgram(program, services);
     }
 
-    GameState& game() { return program.game; }
+    GameState& game() { return program.flow.stateForTests(); }
+    const GameFlow& flow() const { return program.flow; }
 
     // A mouse press on the centre of a playing cell (column and row counted from 1).
     void click(int x, int y) {
-        const int ts = tileSize(program.game);
+        const int ts = tileSize(program.flow.state());
         QTest::mouseClick(window->board(), Qt::LeftButton, {}, QPoint((x - 1) * ts + ts / 2, (y - 1) * ts + ts / 2));
     }
     // Puts a picture of tiles into the bottom-right corner of the board (see text_board.h).
-    void setBoard(const Rows& rows) { placePicture(program.game, rows); }
+    void setBoard(const Rows& rows) { placePicture(program.flow.stateForTests(), rows); }
+    // Puts the game's cursor on a cell (or hides it), as the window shows it.
+    void cursorTo(std::optional<Cell> cell) { window->showOutcome(program.flow.cursorTo(cell)); }
 };
 
 }  // namespace qlx::test

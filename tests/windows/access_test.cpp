@@ -109,7 +109,7 @@ void AccessTest::eachMoveBatchWarningAndEndIsSaidOnceAndNothingWithoutAScreenRea
     p.setBoard({"2233", "881455"});  // the 8s keep a group on the board to the end
     p.game().score = 10;
     p.window->tileSetChosen(3);
-    p.window->board()->setCursor(at(p, 10, 8));  // on the first 3
+    p.cursorTo(at(p, 10, 8));  // on the first 3
     press(p, Qt::Key_Space);
     QCOMPARE(a->text(), QStringLiteral("3 points, score 13. Now: crab, group of 2, 3 points"));
     QCOMPARE(a->count(), 1);
@@ -228,7 +228,7 @@ void AccessTest::afterEveryDialogPauseAndNewGameTheFocusIsOnTheCursorCell() {
     p.setBoard({"12"});
     DialogAnswers answers;
     answers.then(cancelWow());
-    w.board()->setCursor(at(p, 11, 9));
+    p.cursorTo(at(p, 11, 9));
     press(p, Qt::Key_Space);
     QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
     QTRY_COMPARE(QApplication::focusWidget(), w.board());
@@ -286,7 +286,7 @@ void AccessTest::theRingShowsOnEveryTileSetAtBothSizesOverThePicture() {
             const QImage kept = w.board()->image();
             QImage strip(5 * 3 * ts, 3 * ts, QImage::Format_RGB32);
             for (int kind = 1; kind <= 5; ++kind) {  // the cursor on each kind in turn
-                w.board()->setCursor(at(p, 1 + kind, 8));
+                p.cursorTo(at(p, 1 + kind, 8));
                 const QImage shown = w.board()->grab().toImage().convertToFormat(QImage::Format_RGB32);
                 QCOMPARE(w.board()->image(), kept);  // drawn over the picture, never into it
                 // The ring: a band of black and one of white, each all round, inside the cell.

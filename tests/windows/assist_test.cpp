@@ -1,6 +1,8 @@
 // Undo, Redo and Hint through the real main window, the "Assisted" mark, and
-// the best score found on a Standard deal, over the test doubles. The searches
-// run on their worker threads while the test's event loop turns.
+// the best score found on a Standard deal, over the test doubles: what the
+// window shows of them (the rules of each are the game flow's own tests). The
+// searches run on their worker threads, with small node budgets, while the
+// test's event loop turns.
 #include <QAccessible>
 #include <QGroupBox>
 #include <QMenu>
@@ -8,7 +10,8 @@
 #include <QtTest>
 #include <optional>
 
-#include "game_assist.h"
+#include "assist_view.h"
+#include "searches.h"
 #include "search.h"
 #include "search_budgets.h"
 #include "window_fixture.h"
@@ -18,9 +21,13 @@ using namespace qlx::test;
 
 namespace {
 
+// Budgets of boards alone: the same answer on every machine, however busy.
+const SearchBudget kSmallHint{.nodes = 20'000};
+const SearchBudget kSmallBestFound{.nodes = 50'000};
+
 // The enabled states of Undo, Redo and Hint, as "UR H" with '-' for a greyed-out item.
 QString enabled(const MainWindow& w) {
-    const GameAssist& a = w.assist();
+    const AssistView& a = w.assist();
     return QString(a.undoAction()->isEnabled() ? 'U' : '-') + (a.redoAction()->isEnabled() ? 'R' : '-') +
            (a.hintAction()->isEnabled() ? 'H' : '-');
 }
@@ -94,7 +101,7 @@ void AssistTest::undoAndRedoByKeysFollowTheGameAndLeaveTheClockAlone() {
 
     // In Falling Tiles neither can be used; a new game starts unassisted.
     w.fallingTilesChosen();
-    QVERIFY(w.assist().assistedLabel()->isHidden() && !w.assist().assisted());
+    QVERIFY(w.assist().assistedLabel()->isHidden() && !p.flow().assisted());
     p.setBoard({"11", "22"});
     p.click(11, 9);
     QCOMPARE(p.game().score, 3);
@@ -106,40 +113,43 @@ void AssistTest::undoAndRedoByKeysFollowTheGameAndLeaveTheClockAlone() {
 // The hint's search runs on its thread: the window's clock goes on ticking
 // while it looks ahead, and its answer puts the cursor on a group of two or more.
 void AssistTest::hintMovesTheCursorToAGroupWhileTheClockTicks() {
-    RunningProgram p;
+    RunningProgram p(nullptr, {kSmallHint, std::nullopt});
     MainWindow& w = *p.window;
     w.gridSizeChosen(3);
     w.kindCountChosen(3);  // 25 x 20, 8 kinds
     activate(w);
     const BoardPicture* board = w.board();
-    // Asked and then paused, or asked and then a move: no answer shows.
+    const SearchRunner& hints = w.searches().runner(SearchKind::Hint);
+    // Asked and then paused: the search is called off, and nothing shows.
     QTest::keyClick(w.board(), Qt::Key_H);
+    QVERIFY(hints.busy());
     w.pauseChosen();
+    QVERIFY(!hints.busy());
     w.resumeClicked();
-    QTest::qWait(kHintBudget.time.count() + 300);
     QVERIFY(!board->cursor());
-    QVERIFY(w.assist().assisted());  // asking was enough
+    QVERIFY(w.assist().assistedLabel()->isVisibleTo(w.statsFrame()));  // asking was enough
     w.kindCountChosen(3);
-    QVERIFY(!w.assist().assisted());
+    QVERIFY(w.assist().assistedLabel()->isHidden());
 
-    w.clockTimer().setInterval(20);
+    w.clockTimer().setInterval(5);
     QTest::keyClick(w.board(), Qt::Key_H);
-    QVERIFY(w.assist().hintSearch().busy());
     const int32_t clockAsked = p.game().clockSeconds;
-    QTRY_VERIFY_WITH_TIMEOUT(board->cursor().has_value(), 10000);
-    QVERIFY(p.game().clockSeconds > clockAsked);  // ticks came in while the search ran
+    QTRY_VERIFY_WITH_TIMEOUT(board->cursor().has_value(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(p.game().clockSeconds > clockAsked, 20000);  // the clock goes on: the search is on its thread
+    const SearchResult expected = searchBest(p.game(), kSmallHint);
+    QCOMPARE(*board->cursor(), expected.moves.front());
     QVERIFY(board->cursorGroup().cells.size() >= 2);
-    QVERIFY(w.assist().assistedLabel()->isVisibleTo(w.statsFrame()));
     // The hint is the search's first move: playing it scores what the outline says.
     const int32_t points = board->cursorGroup().points;
     QTest::keyClick(w.board(), Qt::Key_Space);
     QCOMPARE(p.game().score, points);
 
-    // In Falling Tiles too.
+    // In Falling Tiles too; a new game forgets the old one's hint.
     w.fallingTilesChosen();
-    w.board()->setCursor(std::nullopt);  // a new game may show the cursor; the answer shows it again
-    w.assist().hint();
-    QTRY_VERIFY_WITH_TIMEOUT(board->cursor().has_value(), 10000);
+    QVERIFY(!hints.busy());
+    QTest::keyClick(w.board(), Qt::Key_Left);  // the cursor shows; a hint moves it to a group's first cell
+    QTest::keyClick(w.board(), Qt::Key_H);
+    QTRY_VERIFY_WITH_TIMEOUT(!hints.busy(), 20000);
     QVERIFY(board->cursorGroup().points > 0);
 }
 
@@ -149,7 +159,7 @@ void AssistTest::anAssistedGameSkipsTheBestScores() {
     p.setBoard({"1122", "3344"});
     w.showPosition();
     p.click(9, 10);  // the 3s
-    w.assist().undo();
+    w.undoChosen();
     DialogAnswers answers;
     answers.then(cancelWow());
     for (int x : {9, 11, 11, 12}) p.click(x, 10);  // all four pairs: 12 points, which the empty table would take
@@ -162,22 +172,16 @@ void AssistTest::anAssistedGameSkipsTheBestScores() {
 }
 
 void AssistTest::aStandardGameEndsShowingTheBestScoreFoundOnItsDeal() {
-    RunningProgram p;
+    RunningProgram p(nullptr, {kSmallHint, kSmallBestFound});
     MainWindow& w = *p.window;
     w.gridSizeChosen(3);
     w.kindCountChosen(3);  // 25 x 20, 8 kinds: a total in the thousands
     const GameState deal = p.game();
     QLabel* label = w.assist().bestFoundLabel();
-    std::optional<SearchResult> background;
-    QObject::connect(&w.assist().bestFoundSearch(), &SearchRunner::found, [&](const SearchResult& r) { background = r; });
-    QTRY_VERIFY_WITH_TIMEOUT(!w.assist().bestFoundSearch().busy(), 60000);
-    QVERIFY(label->isHidden() && background);  // not before the end
-    // The node limit makes the figure the same on every machine; only a machine
-    // too busy to reach it within the time guard shows what was found until then.
-    SearchBudget nodesOnly = kBestFoundBudget;
-    nodesOnly.time = {};
-    const SearchResult expected = background->nodes < kBestFoundBudget.nodes ? *background : searchBest(deal, nodesOnly);
-    QCOMPARE(background->total, expected.total);
+    const SearchRunner& background = w.searches().runner(SearchKind::BestFound);
+    QTRY_VERIFY_WITH_TIMEOUT(!background.busy(), 60000);
+    QVERIFY(label->isHidden());  // not before the end
+    const SearchResult expected = searchBest(deal, kSmallBestFound);
 
     p.setBoard({"11"});
     DialogAnswers answers;
@@ -197,7 +201,7 @@ void AssistTest::aStandardGameEndsShowingTheBestScoreFoundOnItsDeal() {
     QVERIFY(label->geometry().top() > w.scoreLabel()->geometry().bottom());  // under the score
     // A new game hides it; a Falling Tiles game never shows it.
     w.fallingTilesChosen();
-    QVERIFY(label->isHidden() && !w.assist().bestFoundSearch().busy());
+    QVERIFY(label->isHidden() && !background.busy());
     p.setBoard({"11"});
     answers.then(cancelWow());
     p.click(12, 10);

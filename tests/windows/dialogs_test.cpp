@@ -74,8 +74,9 @@ void DialogsTest::optionsOpenOnTheStoredChoicesAndOnlyOkReadsTheChosenItems() {
 }
 
 void DialogsTest::escPressesCancelOnlyWhereThereIsOneAndEnterTheDefault() {
-    Program program;
-    program.game = {.options = {.gameMode = 1, .numColors = 5}};
+    GameRandom random;
+    Program program{random};
+    program.flow.setOptions({.gameMode = 1, .numColors = 5});
     ScoresDialog stats(program, screen);
     NameDialog name(1, screen);
     AboutDialog about(QStringLiteral("https://a.example/"), [] {}, screen);

@@ -54,7 +54,7 @@ void KeyboardTest::aWholeGameByKeysScoresAsTheSameCellsPressedWithTheMouseAndThe
     for (int game = 0; game < 2; ++game)
         for (auto answer : {enterName(QStringLiteral("Kim")), closeStats(), cancelWow()}) answers.then(answer);
     press(keys, Qt::Key_Left);
-    for (int move = 0; keys.window->gameInProgress(); ++move) {
+    for (int move = 0; keys.window->flow().inProgress(); ++move) {
         // The next cell: the first one, from the bottom right, whose tile is in a group.
         Cell target;
         for (int i = keys.game().numCols * keys.game().numRows - 1; i >= 0; --i) {

@@ -124,7 +124,7 @@ void LayoutTest::aBoardTooBigForTheScreenIsShownSmallerAndPlayedAtThatSize() {
     const Rows after = pictureOf(p.game());
     QCOMPARE(after[18].substr(23) + after[19].substr(23), std::string(".122"));
     // The cursor's square and the accessible cells are at the shown size too.
-    w.board()->setCursor(cellAt(p.game(), 24, 19));
+    p.cursorTo(cellAt(p.game(), 24, 19));
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.board());
     QCOMPARE(table->childAt(w.board()->mapToGlobal(QPoint(24 * 35 + 2, 19 * 35 + 2)).x(),
                             w.board()->mapToGlobal(QPoint(24 * 35 + 2, 19 * 35 + 2)).y()),

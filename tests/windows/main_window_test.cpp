@@ -101,7 +101,7 @@ void MainWindowTest::aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard()
     QString info;
     answers.then(cancelWow(&info));
     p.click(1, 1);
-    QVERIFY(p.window->gameInProgress());
+    QVERIFY(p.window->flow().inProgress());
     p.click(12, 10);
     QCOMPARE(answers.titles, (std::vector<QString>{"Wow"}));
     QCOMPARE(info, QStringLiteral("Congratulations, You solved the game Successfully \r\n With a score of 0"));
@@ -111,7 +111,7 @@ void MainWindowTest::aMoveShowsTheGapAndPointsThenTheFallenThenTheSettledBoard()
     p.click(12, 10);
     QVERIFY(p.game().score == 0 && p.window->board()->isFrozen());
     p.window->kindCountActions()[0]->trigger();  // ...until a menu choice starts the next game
-    QVERIFY(!p.window->board()->isFrozen() && p.window->gameInProgress());
+    QVERIFY(!p.window->board()->isFrozen() && p.window->flow().inProgress());
 }
 
 void MainWindowTest::optionMenusRestartOrRedrawAsTheySay() {
@@ -175,7 +175,7 @@ void MainWindowTest::endOfGameRecordsTheScoreAndPlaysAgain() {
     // starts one of the same configuration.
     QCOMPARE(bestDuringEnd, QStringLiteral("2"));
     QCOMPARE(texts({p.window->scoreLabel(), p.window->bestScoreLabel()}), (QStringList{"0", "3"}));
-    QVERIFY(p.window->gameInProgress() && !p.window->board()->isFrozen() && p.window->clockTimer().running());
+    QVERIFY(p.window->flow().inProgress() && !p.window->board()->isFrozen() && p.window->clockTimer().running());
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Falling Tiles (10x12) 5 Tiles"));
 
     // A score that takes the third place is entered too.
@@ -332,7 +332,7 @@ void MainWindowTest::helpAndAboutLeaveTheGameRunning() {
     w.aboutChosen();
     QCOMPARE(answers.titles, (std::vector<QString>{"Dialog Caption"}));
     QCOMPARE(p.web.opened, std::vector<std::string>{kWebSite});
-    QVERIFY(w.clockTimer().running() && w.gameInProgress());
+    QVERIFY(w.clockTimer().running() && w.flow().inProgress());
 }
 
 QTEST_MAIN(MainWindowTest)

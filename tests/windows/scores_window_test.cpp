@@ -77,7 +77,7 @@ void ScoresWindowTest::withoutAConfigurationFolderTheGameStillStarts() {
     RunningProgram p(&registry);
     QCOMPARE(p.messages.shown, std::vector<std::string>{" Error Failerd"});
     QCOMPARE(p.window->windowTitle(), QStringLiteral("Quellix -  Standard Game(10x12) 5 Tiles"));
-    QVERIFY(p.window->gameInProgress() && tileSize(p.game()) == 32);
+    QVERIFY(p.window->flow().inProgress() && tileSize(p.game()) == 32);
     p.window->exitChosen();
     p.window->saveOnClose();  // the window's close handled twice: saved once
     QCOMPARE(p.messages.shown.size(), size_t(2));  // the save reports it too, and the game still ends

@@ -1,0 +1,60 @@
+#include "assist_view.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+
+#include "game_flow.h"
+#include "ui_look.h"
+
+namespace qlx {
+
+namespace {
+const QColor kAssistedRed(160, 0, 0);
+}  // namespace
+
+void AssistView::addLabels(QWidget* statsFrame, const TwipScale& tw) {
+    // Between the score and the "Best Score" caption, on two lines if the panel is too narrow for one.
+    bestFoundLabel_ = new QLabel(statsFrame);
+    bestFoundLabel_->setObjectName(QStringLiteral("bestFoundLabel"));
+    bestFoundLabel_->setFont(uiFont(7.5));
+    bestFoundLabel_->setAlignment(Qt::AlignCenter);
+    bestFoundLabel_->setWordWrap(true);
+    bestFoundLabel_->setGeometry(2, tw.y(630), statsFrame->width() - 6, tw.y(345));
+    bestFoundLabel_->hide();
+    assistedLabel_ = designLabel(statsFrame, "assistedLabel", QStringLiteral("Assisted"), tw, 0, 2940, uiFont(8.25, true));
+    assistedLabel_->move((statsFrame->width() - assistedLabel_->width()) / 2, assistedLabel_->y());
+    setTextColor(assistedLabel_, kAssistedRed);
+    assistedLabel_->hide();
+}
+
+void AssistView::addMenuItems(QMenu* gameMenu) {
+    const auto item = [&](const QString& caption, const QKeySequence& keys, void (AssistView::*chosen)()) {
+        QAction* a = gameMenu->addAction(caption, this, chosen);
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        return a;
+    };
+    undoAction_ = item(QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &AssistView::undoChosen);
+    redoAction_ = item(QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &AssistView::redoChosen);
+    hintAction_ = item(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), &AssistView::hintChosen);
+}
+
+void AssistView::show(const GameFlow& flow) {
+    undoAction_->setEnabled(flow.canUndo());
+    redoAction_->setEnabled(flow.canRedo());
+    hintAction_->setEnabled(flow.canHint());
+    assistedLabel_->setVisible(flow.assisted());
+}
+
+void AssistView::showBestFound(int32_t total) {
+    const QString text = QStringLiteral("Best found ") + QLocale(QLocale::English).toString(total);
+    bestFoundLabel_->setText(text);
+    bestFoundLabel_->setAccessibleName(text);
+    bestFoundLabel_->show();
+}
+
+void AssistView::hideBestFound() { bestFoundLabel_->hide(); }
+
+}  // namespace qlx
