@@ -52,9 +52,10 @@ StoreOutcome SettingsKeeper::save(const Options& options, BestScoreTable& table)
     // Held until the key is written, so that the copies of the game take turns.
     const auto lock = registry_->lockKey(kSettingsKeyPath);
     StoredSettings stored;
-    const StoreOutcome read = loadSettings(*registry_, stored.options, stored.table, &stored.optionsStored);
+    // The options as stored: those this copy did not change are written back
+    // unchanged, not as a load would correct them.
+    const StoreOutcome read = readStoredSettings(*registry_, stored.options, stored.table, &stored.optionsStored);
     if (read != StoreOutcome::Done) return read;
-    clampToPlayable(stored.options);
     mergeChanges(stored, options, baseline_, pending_);
     const StoreOutcome written = saveSettings(*registry_, stored.options, stored.table);
     if (written == StoreOutcome::Done) {

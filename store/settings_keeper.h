@@ -7,7 +7,9 @@
 // it reads what is stored now and applies to it only what this copy changed
 // since its last save:
 //   - an option is written only when this copy changed it; the others keep
-//     the stored value, whoever stored it;
+//     the stored value, whoever stored it, exactly as stored (the load's
+//     corrections, such as a stored speed of 0 loading as 3, apply only to
+//     the options loaded into the game);
 //   - each best score this copy entered goes into the stored record by the
 //     usual rule (an equal score ranks below one already there), and a record
 //     this copy cleared is cleared there, in the order they happened;
@@ -36,9 +38,9 @@ struct ScoreChange {
     std::string name;
 };
 
-// What a key holds, as a load reads it.
+// What a key holds, as readStoredSettings reads it.
 struct StoredSettings {
-    Options options;
+    Options options;  // as stored, uncorrected
     BestScoreTable table;
     bool optionsStored = false;  // the key held usable options
 };

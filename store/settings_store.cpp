@@ -131,7 +131,12 @@ bool clampToPlayable(Options& settings) {
     return changed;
 }
 
-StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table, bool* optionsStored) {
+namespace {
+
+// Reads the key; with loadRules the options come back as loadSettings gives
+// them, without as they are stored.
+StoreOutcome readKey(Registry& registry, Options& settings, BestScoreTable& table, bool* optionsStored,
+                     bool loadRules) {
     if (optionsStored) *optionsStored = false;
     const std::optional<RegKey> software = registry.openSoftware();
     if (!software) {
@@ -151,7 +156,11 @@ StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable&
         settings = decodeSettings(options);
         if (optionsStored) *optionsStored = true;
     }
-    applyLoadDefaults(settings, key->disposition);
+    // What a load makes of them decides whether the stored content is usable,
+    // whichever form the caller asked for.
+    Options loaded = settings;
+    applyLoadDefaults(loaded, key->disposition);
+    if (loadRules) settings = loaded;
 
     for (int m = 1; m <= kModes; ++m)
         for (int g = 1; g <= kGridSizes; ++g)
@@ -164,10 +173,20 @@ StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable&
                 for (int r = 1; r <= kEntriesPerRecord; ++r) readName(registry, key->key, m, g, k, r, record, notes);
             }
 
-    if (notes.unusable || !isPlayable(settings)) registry.keepStoredCopy(key->key);
+    if (notes.unusable || !isPlayable(loaded)) registry.keepStoredCopy(key->key);
     registry.closeKey(key->key);
     registry.closeKey(*software);
     return StoreOutcome::Done;
+}
+
+}  // namespace
+
+StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table, bool* optionsStored) {
+    return readKey(registry, settings, table, optionsStored, true);
+}
+
+StoreOutcome readStoredSettings(Registry& registry, Options& settings, BestScoreTable& table, bool* optionsStored) {
+    return readKey(registry, settings, table, optionsStored, false);
 }
 
 StoreOutcome saveSettings(Registry& registry, const Options& settings, const BestScoreTable& table) {

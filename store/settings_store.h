@@ -73,6 +73,14 @@ enum class StoreOutcome {
 // optionsStored, when given, tells whether the key held usable options.
 StoreOutcome loadSettings(Registry& registry, Options& settings, BestScoreTable& table, bool* optionsStored = nullptr);
 
+// Reads the key as loadSettings does, except that the options stay exactly as
+// stored: none of the rules above corrects them, so that a save which keeps
+// them writes back what it read (a stored speed of 0 stays 0). The best
+// scores and names are read as loadSettings reads them. Not for options that
+// the game is to play: those go through loadSettings and clampToPlayable.
+StoreOutcome readStoredSettings(Registry& registry, Options& settings, BestScoreTable& table,
+                                bool* optionsStored = nullptr);
+
 // Writes the options and every record, in the order SOLVINGDATA, then for
 // m 1..2, g 1..4, k 1..4: the score value and the three names. Failed writes
 // of single values are ignored; when "Software" cannot be opened nothing is written.

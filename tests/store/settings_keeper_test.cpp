@@ -54,6 +54,17 @@ protected:
         if (options) *options = o;
         return t;
     }
+    // "SOLVINGDATA" as stored, before any load rule.
+    Options storedRaw() {
+        const std::optional<RegValue> v = get(kSettingsValueName);
+        EXPECT_TRUE(v && v->type == kRegBinary && v->data.size() == kSettingsBytes);
+        if (!v || v->data.size() != kSettingsBytes) return {};
+        return decodeSettings(std::span<const uint8_t, kSettingsBytes>(v->data.data(), kSettingsBytes));
+    }
+    void putRaw(const Options& o) {
+        const auto b = encodeSettings(o);
+        put({bin(std::string(kSettingsValueName), {b.begin(), b.end()})});
+    }
 };
 
 TEST_F(KeeperTest, ScoresOfBothCopiesSurviveEitherOrderWithTiesBelowTheEarlierSave) {
@@ -127,6 +138,45 @@ TEST_F(KeeperTest, AnOptionIsWrittenOnlyByTheCopyThatChangedIt) {
     // The options in play are each copy's own.
     EXPECT_EQ(b.options.tileSet, 0);
     EXPECT_EQ(b.options.numColors, 7);
+}
+
+// A falling period of 2 s or a playing time of 2:00 (index 0) loads as 3 at
+// the next start; within a run, a save that follows the one that stored it
+// must not write the 3 back, nor must a copy that never touched it.
+TEST_F(KeeperTest, AChosenValueThatALoadWouldCorrectStaysAsChosenThroughLaterSaves) {
+    for (int16_t Options::*member : {&Options::fallSpeedIndex, &Options::fallTimeIndex}) {
+        SCOPED_TRACE(optionField(member).name);
+        startOver();
+        Copy a = start(), other = start();
+        a.options.*member = 0;
+        ASSERT_EQ(a.save(), StoreOutcome::Done);  // Ok in the dialog
+        EXPECT_EQ(storedRaw().*member, 0);
+        ASSERT_EQ(a.save(), StoreOutcome::Done);  // the exit, nothing changed since
+        EXPECT_EQ(storedRaw().*member, 0);
+        EXPECT_EQ(a.options.*member, 0);  // the game plays on with the choice
+        ASSERT_EQ(other.save(), StoreOutcome::Done);
+        EXPECT_EQ(storedRaw().*member, 0);
+        EXPECT_EQ(start().options.*member, 3);  // the next run, as loads have it
+    }
+}
+
+// Stored options that a load corrects (mode 0, 3 kinds, speed and time 0) or
+// makes playable (tile set 7) are kept as stored by every save that does not
+// change them, while each copy's own changes still reach the key; the game
+// is given playable values from them at every start.
+TEST_F(KeeperTest, AMergeKeepsUntouchedOptionsAsStoredAndTakesEveryCopysChanges) {
+    const Options raw{0, 1, 2, 7, 3, 0, 0};
+    putRaw(raw);
+    Copy a = start(), b = start();
+    EXPECT_EQ(a.options, (Options{1, 1, 2, 0, 5, 3, 3}));
+    b.options.tileSizeIndex = 0;
+    ASSERT_EQ(b.save(), StoreOutcome::Done);
+    a.options.gridSizeIndex = 3;
+    ASSERT_EQ(a.save(), StoreOutcome::Done);
+    ASSERT_EQ(a.save(), StoreOutcome::Done);
+    ASSERT_EQ(b.save(), StoreOutcome::Done);
+    EXPECT_EQ(storedRaw(), (Options{0, 3, 0, 7, 3, 0, 0}));
+    EXPECT_EQ(start().options, (Options{1, 3, 0, 0, 5, 3, 3}));
 }
 
 TEST_F(KeeperTest, AKeyWithoutOptionsTakesAllOfThisCopysOptions) {
