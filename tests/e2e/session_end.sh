@@ -69,9 +69,9 @@ choose_kinds() {
 }
 
 # Waits for the program (or the session manager that runs it) to end by
-# itself within LIMIT seconds (default 10) with STATUS (default 0).
+# itself within LIMIT seconds (default: the bounded wait's limit) with STATUS (default 0).
 ended() {
-  local limit=${1:-10} expected=${2:-0}
+  local limit=${1:-$wait_limit} expected=${2:-0}
   wait_process "$pid" "$limit"
   [ "$ended_status" -eq "$expected" ] ||
     fail "the program ended with status $ended_status, not $expected ($(tr '\n' ' ' <"$work/log.txt"))"
@@ -162,21 +162,21 @@ case "$what" in
     chmod 600 "$settings"  # made at the start; replaced by the next save
     choose_kinds
     kill -s "$what" "$pid"
-    ended 2 $((128 + $(kill -l "$what")))
+    ended "" $((128 + $(kill -l "$what")))
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
     [ "$(stat -c %a "$settings")" = 600 ] || fail "the file's mode became $(stat -c %a "$settings")"
     ;;
   name)
     play_to_a_best_score "$program"
     kill -s TERM "$pid"
-    ended 2 143
+    ended "" 143
     zed_was_saved
     ;;
   kill9)
     play_to_a_best_score "$program"
     enter_the_name
     kill -s KILL "$pid"
-    ended 2 137
+    ended "" 137
     zed_was_saved
     ;;
   xgone)
@@ -222,12 +222,12 @@ case "$what" in
     as_text
     name_is_kept || fail "the name saved was $(grep '^"2STATS4_1_1"' "$work/text.txt")"
     kill -s TERM "$pid"
-    ended 2 143
+    ended "" 143
     # The next run reads the name; an option chosen there saves the whole key again.
     start "$program"
     choose_kinds
     kill -s TERM "$pid"
-    ended 2 143
+    ended "" 143
     as_text
     name_is_kept || fail "after a restart the name was $(grep '^"2STATS4_1_1"' "$work/text.txt")"
     grep -qi '^"SOLVINGDATA"=hex:02,00,00,00,01,00,00,00,06,00' "$work/text.txt" ||
@@ -242,7 +242,7 @@ case "$what" in
     timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Wow$" >/dev/null ||
       fail "no end dialog after the scores"
     kill -s TERM "$(xdotool getwindowpid "$window")"
-    ended 2 143
+    ended "" 143
     zed_was_saved
     ;;
   copies)
@@ -299,13 +299,13 @@ case "$what" in
           export DISPLAY=${displays[$i]} window=${windows[$i]}
           exit_through_menu
           pid=${pids[$i]}
-          ended 20 0
+          ended "" 0
         done
       fi
       if [ "$order" = together ]; then
         for i in 0 1; do
           pid=${pids[$i]}
-          ended 5 143
+          ended "" 143
         done
       fi
       for name in One Two; do
@@ -321,7 +321,7 @@ case "$what" in
     start "$helper" "$program"
     choose_kinds
     kill -s USR1 "$pid"  # the session manager now logs out
-    ended 2 0
+    ended "" 0
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
     ;;
   checkpoint)
@@ -339,7 +339,7 @@ case "$what" in
     choose_kinds 7
     kill -0 "$pid" 2>/dev/null || fail "the program ended at a checkpoint"
     kill -s USR1 "$pid"
-    ended 2 0
+    ended "" 0
     saved_options_are "01,00,00,00,01,00,00,00,07,00,03,00,03,00"
     ;;
   *) fail "no such case" ;;

@@ -41,24 +41,25 @@ wait_caption() {
   done
 }
 
-# The place, size and picture of WINDOW, as one line.
-window_state() {
-  xdotool getwindowgeometry "$1" | tr '\n' ' '
-  import -window "$1" rgb:- 2>/dev/null | md5sum
-}
 # Waits until WINDOW is drawn (more than a few colours) and has settled: the
-# same place, size and picture in two grabs one after the other.
+# same place and size in two grabs one after the other, and pictures that
+# differ in less than 1 % of their pixels (a clock may tick between them).
 wait_settled() {
-  local deadline last="" now
+  local deadline place last_place="" grab=${work:-/tmp}/settle.$$ changed
   deadline=$(deadline_in)
+  rm -f "$grab.last.png"
   while :; do
-    now=$(window_state "$1")
-    if [ "$now" = "$last" ] &&
-      [ "$(import -window "$1" png:- 2>/dev/null | convert - -format %k info: 2>/dev/null)" -gt 8 ]; then
-      return 0
+    place=$(xdotool getwindowgeometry "$1" | tr '\n' ' ')
+    import -window "$1" "$grab.png" 2>/dev/null || true
+    if [ "$place" = "$last_place" ] && [ -f "$grab.last.png" ] &&
+      [ "$(convert "$grab.png" -format %k info: 2>/dev/null || echo 0)" -gt 8 ]; then
+      changed=$(compare -metric AE "$grab.last.png" "$grab.png" null: 2>&1 || true)
+      [ "$(awk -v c="${changed%% *}" -v n="$(identify -format '%[fx:w*h]' "$grab.png")" 'BEGIN { print (c < n / 100) }')" = 1 ] &&
+        { rm -f "$grab.png" "$grab.last.png"; return 0; }
     fi
     before "$deadline" || fail "the window $1 was not drawn or did not settle"
-    last=$now
+    last_place=$place
+    mv -f "$grab.png" "$grab.last.png" 2>/dev/null || true
     sleep 0.1
   done
 }
