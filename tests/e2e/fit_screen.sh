@@ -5,7 +5,8 @@
 # largest tiles that fit; a mouse click on a cell must clear
 # that cell's group (the board is read from screenshots before and after, and
 # the move played on the first is compared with the second); the Options menu
-# still ticks Big, and Big is what is saved.
+# still ticks Big (read through AT-SPI, with the menus opened by the mouse
+# where their items are), and Big is what is saved.
 #   fit_screen.sh PATH/TO/quellix WIDTHxHEIGHT SCALE [SCREENSHOT_DIR]
 # SCALE is the display scale (QT_SCALE_FACTOR). Runs itself under xvfb-run.
 set -euo pipefail
@@ -24,6 +25,7 @@ fi
 here=$(dirname "$(readlink -f "$0")")
 source "$here/private_session.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+accessibility_bus
 sw=${screen%x*}
 sh=${screen#*x}
 name="25x20-big-${screen}-${scale}x"
@@ -34,8 +36,8 @@ printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Orlenda\\Quellix\\1.0]\n"SOLVI
 
 QT_SCALE_FACTOR=$scale "$program" >"$work/log.txt" 2>&1 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
-sleep 1
+window=$(wait_window "^Quellix - ")
+wait_settled "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 wx=$X wy=$Y ww=$WIDTH wh=$HEIGHT
 import -window root "$shots/$name.png"
@@ -70,25 +72,34 @@ python3 "$here/board_from_shot.py" move "$work/before.txt" >"$work/move.txt"
 read -r col row <"$work/move.txt"
 tail -n +2 "$work/move.txt" >"$work/expected.txt"
 xdotool mousemove --sync $((wx + col * tile + tile / 2)) $((wy + board_top + row * tile + tile / 2)) click 1
-sleep 1.2
-import -window root "$work/after.png"
-read_board "$work/after.png" "$work/after.txt"
-python3 "$here/board_from_shot.py" same "$work/expected.txt" "$work/after.txt" ||
-  { paste "$work/before.txt" "$work/expected.txt" "$work/after.txt"; fail "the click on column $col, row $row did not clear its group"; }
+deadline=$(deadline_in)
+while :; do
+  import -window root "$work/after.png"
+  read_board "$work/after.png" "$work/after.txt"
+  python3 "$here/board_from_shot.py" same "$work/expected.txt" "$work/after.txt" && break
+  before "$deadline" ||
+    { paste "$work/before.txt" "$work/expected.txt" "$work/after.txt"; fail "the click on column $col, row $row did not clear its group"; }
+  sleep 0.1
+done
 cp "$work/after.png" "$shots/$name-after-move.png"
 echo "a click on column $col, row $row cleared its group"
 
 # ---- Options > Size still ticks Big
-xdotool mousemove --sync $((wx + 60 * scale)) $((wy + board_top / 2)) click 1
-sleep 0.3
-xdotool key Down Down Right
-sleep 0.5
-import -window root -crop "$((ww / 2))x$((wh / 2))+$wx+$wy" "$shots/$name-size-menu.png"
+/usr/bin/python3 "$here/menu.py" "$pid" checked Options Size Big || fail "Options > Size does not tick Big"
+# Its picture once the menu is drawn: the same in two grabs one after the other.
+menu_shot() { import -window root -crop "$((ww / 2))x$((wh / 2))+$wx+$wy" "$1"; }
+menu_shot "$work/menu.png"
+deadline=$(deadline_in)
+while menu_shot "$shots/$name-size-menu.png" && ! cmp -s "$work/menu.png" "$shots/$name-size-menu.png"; do
+  before "$deadline" || fail "the Size menu was never drawn still"
+  cp "$shots/$name-size-menu.png" "$work/menu.png"
+  sleep 0.1
+done
 xdotool key Escape Escape Escape
-sleep 0.3
+/usr/bin/python3 "$here/menu.py" "$pid" closed || fail "Escape did not close the menus"
 
 # ---- Game > Exit saves the chosen Big tiles
-choose_game_exit $((wx + 18 * scale)) $((wy + board_top / 2))
+menu_click Game Exit
 program_ended_well "Game > Exit"
 grep -qi '^"SOLVINGDATA"=hex:01,00,03,00,02,00' "$settings" || fail "SOLVINGDATA was $(grep -i SOLVINGDATA "$settings")"
 echo "fit_screen: passed (${screen} at scale ${scale}; screenshots in $shots)"

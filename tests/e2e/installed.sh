@@ -37,6 +37,7 @@ export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" DBUS_SESSI
 export QT_QPA_PLATFORM=xcb
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$(readlink -f "$0")")/waits.sh"
 
 if [ -n "${deb:-}" ]; then
   prefix=/usr
@@ -83,26 +84,34 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work
 exec_line=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %[fFuUdDnNickvm]//g')
 (cd "$work" && PATH="$prefix/$command_dir:$PATH" QT_LOGGING_RULES="quellix.sound.info=true" exec $exec_line) >"$work/log.txt" 2>&1 &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
+window=$(wait_window "^Quellix - ")
 [ "$(readlink -f "/proc/$pid/exe")" = "$program_dir/quellix" ] || fail "the program runs from $(readlink -f "/proc/$pid/exe")"
 
 # The first game's opening sound is played from the program's folder (the
 # program says which files it plays or misses when asked through its logging rules).
-grep -q "playing \"$program_dir/snd/OPENING.WAV\"" "$work/log.txt" ||
-  { cat "$work/log.txt"; fail "the opening sound was not played from $program_dir/snd"; }
+opening_played() { grep -q "playing \"$program_dir/snd/OPENING.WAV\"" "$work/log.txt"; }
+wait_until "the opening sound was not played from $program_dir/snd ($(cat "$work/log.txt"))" opening_played
 
 if [ "$expect_help" = --expect-help ]; then
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove --sync $((X + 20)) $((Y + 60))
   xdotool windowfocus --sync "$window"  # as a window manager would on a click
   xdotool key F1
-  help=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix Help$") || fail "F1 opened no help"
-  sleep 0.5
-  # The contents are a list of links; the page reporting a missing file has none.
-  import -window "$help" "$work/help.png"
-  links=$(convert "$work/help.png" -fuzz 10% -fill black +opaque '#1d5fd1' -fill white -opaque '#1d5fd1' \
-    -format '%[fx:round(mean*w*h)]' info:)
-  [ "$links" -gt 300 ] || fail "the help window shows no contents ($links link pixels)"
+  help=$(wait_window "^Quellix Help$")
+  # The contents are a list of links; the page reporting a missing file has
+  # none. Waits for them to be drawn.
+  link_pixels() {
+    import -window "$help" "$work/help.png"
+    links=$(convert "$work/help.png" -fuzz 10% -fill black +opaque '#1d5fd1' -fill white -opaque '#1d5fd1' \
+      -format '%[fx:round(mean*w*h)]' info:)
+    [ "$links" -gt 300 ]
+  }
+  links=0
+  deadline=$(deadline_in)
+  until link_pixels; do
+    before "$deadline" || fail "the help window shows no contents ($links link pixels)"
+    sleep 0.1
+  done
 fi
 
 kill "$pid"

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # End to end: the real program in a real X server. Starts Quellix with an empty
-# configuration folder, finds its window by its caption, clicks tiles until a
-# group clears, takes screenshots, changes an option from the menu, leaves
-# through Game > Exit, checks the saved settings file, starts again and sees
-# the option in force; then opens the falling-tile options, the About box and
-# the help from the real menus (and F1), finds each by its title, takes its
-# picture and closes it.
+# configuration folder, finds its window by its caption, reads the board from
+# a screenshot and clicks a tile of a group, which must clear exactly as the
+# rules say; changes an option from the menu, leaves through Game > Exit,
+# checks the saved settings file, starts again and sees the option in force;
+# then opens the falling-tile options, the About box and the help from the
+# real menus (and F1), finds each by its title, takes its picture and closes
+# it; leaves with Ctrl+Q. The menus are clicked with the mouse where their
+# items are, found by name through AT-SPI (menu.py).
 #   play_once.sh PATH/TO/quellix [SCREENSHOT_DIR]
 # Runs itself under xvfb-run when no DISPLAY is set.
 set -euo pipefail
@@ -19,16 +21,17 @@ if [ -z "${QLX_E2E_INNER:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" "$shots"
 fi
 
-source "$(dirname "$(readlink -f "$0")")/private_session.sh"
+here=$(dirname "$(readlink -f "$0")")
+source "$here/private_session.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+accessibility_bus
 
 start_game() {
   "$program" >"$work/log.txt" 2>&1 &
   pid=$!
-  window=$(xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ")
-  [ -n "$window" ] || fail "no window"
-  sleep 0.5
+  window=$(wait_window "^Quellix - ")
+  wait_settled "$window"
 }
 
 window_origin() {
@@ -37,14 +40,19 @@ window_origin() {
 }
 
 shot() { import -window root -crop "${ww}x${wh}+${wx}+${wy}" "$1"; }
-# The board alone: the tile size is 32 at the first start.
+# The board alone (the tile size is 32 at the first start), read as letters.
 board_shot() { import -window root -crop "$((12 * 32))x$((10 * 32))+${wx}+$((wy + board_top))" "$1"; }
+read_board() {
+  board_shot "$work/board.png"
+  convert "$work/board.png" -depth 8 "rgb:$work/board.rgb"
+  python3 "$here/board_from_shot.py" read "$work/board.rgb" $((12 * 32)) 0 0 32 12 10 >"$1"
+}
+board_is() { read_board "$work/now.txt" && python3 "$here/board_from_shot.py" same "$1" "$work/now.txt"; }
 
 # ---- first run
 start_game
 window_origin
-caption=$(xdotool getwindowname "$window")
-[ "$caption" = "Quellix -  Standard Game(10x12) 5 Tiles" ] || fail "caption was '$caption'"
+wait_caption "$window" "Quellix -  Standard Game(10x12) 5 Tiles"
 [ "$ww" -eq 491 ] && [ "$wh" -eq 387 ] || fail "window is ${ww}x${wh}, not 491x387"
 shot "$shots/start.png"
 
@@ -54,34 +62,28 @@ board_top=$(convert "$shots/start.png" -crop 1x120+$((ww - 3))+0 +repage txt:- |
   awk -F'[,:]' '/#C0C0FF/ && !found { print $2; found = 1 }')
 [ -n "$board_top" ] || fail "could not find the top of the board"
 
-cleared=""
-for col in 1 2 3 4 5 6 7 8 9 10 11 12; do
-  x=$(( wx + (col - 1) * 32 + 16 ))
-  y=$(( wy + board_top + 9 * 32 + 16 ))
-  board_shot "$work/before.png"
-  xdotool mousemove --sync "$x" "$y" click 1
-  sleep 0.8
-  board_shot "$work/after.png"
-  diff=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
-  if [ "${diff%% *}" != "0" ]; then cleared=$col; break; fi
+# A click on a tile of a group (the lowest found on the board read from the
+# screen) clears the group: the tiles above fall, the columns slide right.
+read_board "$work/before.txt"
+python3 "$here/board_from_shot.py" move "$work/before.txt" >"$work/move.txt" || fail "no group on the first deal"
+read -r col row <"$work/move.txt"
+tail -n +2 "$work/move.txt" >"$work/expected.txt"
+xdotool mousemove --sync $((wx + col * 32 + 16)) $((wy + board_top + row * 32 + 16)) click 1
+deadline=$(deadline_in)
+until board_is "$work/expected.txt"; do
+  before "$deadline" ||
+    { paste "$work/before.txt" "$work/expected.txt" "$work/now.txt"; fail "the click on column $col, row $row did not clear its group"; }
+  sleep 0.1
 done
-[ -n "$cleared" ] || fail "no click on the bottom row cleared a group"
 shot "$shots/after-move.png"
-echo "a click on column $cleared of the bottom row cleared a group"
+echo "a click on column $((col + 1)), row $((row + 1)) cleared its group"
 
-# Options > Number Of Tiles > 6, with the keyboard once the menu is open.
-xdotool mousemove --sync $((wx + 60)) $((wy + board_top / 2)) click 1
-sleep 0.3
-xdotool key Down Down Down Right Down Return
-sleep 0.8
-caption=$(xdotool getwindowname "$window")
-[ "$caption" = "Quellix -  Standard Game(10x12) 6 Tiles" ] || fail "after choosing 6 tiles the caption was '$caption'"
+# Options > Number Of Tiles > 6, with the mouse.
+menu_click Options "Number Of Tiles" 6
+wait_caption "$window" "Quellix -  Standard Game(10x12) 6 Tiles"
 
-exit_through_menu() {
-  choose_game_exit $((wx + 18)) $((wy + board_top / 2))
-  program_ended_well "Game > Exit"
-}
-exit_through_menu
+menu_click Game Exit
+program_ended_well "Game > Exit"
 
 # ---- the saved settings
 [ -f "$settings" ] || fail "no settings file at $settings"
@@ -93,40 +95,42 @@ values=$(grep -c '^"' "$settings")
 
 # ---- second run: the option is in force
 start_game
-caption=$(xdotool getwindowname "$window")
-[ "$caption" = "Quellix -  Standard Game(10x12) 6 Tiles" ] || fail "after a restart the caption was '$caption'"
+wait_caption "$window" "Quellix -  Standard Game(10x12) 6 Tiles"
 window_origin
 shot "$shots/restart.png"
 
 # ---- the falling-tile options, About and the help
-# The first or last item of the menu whose title is at x (in the menu bar).
-menu_item() {
-  xdotool mousemove --sync $((wx + $1)) $((wy + board_top / 2)) click 1
-  sleep 0.3
-  xdotool key "$2" Return
-}
-# Finds the window titled $1, takes its picture as $2.png, presses $3 in it and waits until it is gone.
+# Finds the window titled $1, takes its picture as $2.png once it is drawn,
+# presses $3 in it and waits until it is gone.
 check_window() {
   local found
-  found=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^$1\$") || fail "no window '$1'"
-  sleep 0.3
+  found=$(wait_window "^$1\$")
+  wait_settled "$found"
   import -window "$found" "$shots/$2.png"
   xdotool mousemove --sync --window "$found" 5 5
   xdotool windowfocus --sync "$found" key "$3"
-  for _ in $(seq 30); do xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0; sleep 0.1; done
-  fail "'$1' did not close"
+  wait_gone "^$1\$"
 }
-menu_item 60 Up    # Options > Falling Tile Options..
+# Whether window $1 is above window $2 in the stacking order (xwininfo lists
+# the root's children from the top down).
+stacked_above() {
+  xwininfo -root -children | awk -v a="$(printf '0x%x' "$1")" -v b="$(printf '0x%x' "$2")" '
+    $1 == a { ia = NR } $1 == b { ib = NR } END { exit !(ia && ib && ia < ib) }'
+}
+menu_click Options "Falling Tile Options.."
 check_window "Set Falling Tile Game Options" falling-options Escape
-menu_item 135 Up   # Help > About
+menu_click Help About
 check_window "Dialog Caption" about Return
-menu_item 135 Down  # Help > Contents, then F1 in the game's window: one viewer
-timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix Help$" >/dev/null || fail "Help > Contents opened nothing"
+menu_click Help Contents  # then F1 in the game's window: the one viewer comes forward
+help=$(wait_window "^Quellix Help$")
+xdotool windowraise "$window"
+wait_until "the game's window did not come above the help" stacked_above "$window" "$help"
 xdotool mousemove --sync $((wx + 20)) $((wy + board_top + 20))
 xdotool windowfocus --sync "$window" key F1
-sleep 0.5
-[ "$(xdotool search --onlyvisible --name "^Quellix Help$" | wc -l)" -eq 1 ] || fail "F1 did not bring the one help viewer forward"
+wait_until "F1 did not bring the help viewer forward" stacked_above "$help" "$window"
+[ "$(xdotool search --onlyvisible --name "^Quellix Help$" | wc -l)" -eq 1 ] || fail "F1 opened a second help viewer"
 check_window "Quellix Help" help Escape
-window_origin
-exit_through_menu
+# Game > Exit's shortcut.
+choose_game_exit "$window"
+program_ended_well "Ctrl+Q"
 echo "end-to-end: passed (screenshots in $shots)"

@@ -20,14 +20,14 @@ def fail(message):
     sys.exit(1)
 
 
-def wait_for(what, find, seconds=10.0):
+def wait_for(what, find, seconds=20.0):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = find()
         if found is not None:
             return found
         time.sleep(0.1)
-    fail("timed out waiting for " + what)
+    fail(f"timed out after {seconds:g} s waiting for " + what)
 
 
 def application():

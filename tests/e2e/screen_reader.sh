@@ -31,7 +31,7 @@ trap 'kill "${pid:-}" "$launcher" 2>/dev/null || true' EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 "$program" >"$XDG_RUNTIME_DIR/log.txt" 2>&1 &
 pid=$!
-window=$(xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ")
+window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || { echo "FAIL: no window within 20 s" >&2; exit 1; }
 # Without a window manager the keyboard focus follows the pointer, and Qt
 # takes its window for the active one only once it is given the focus, as a
 # window manager gives a new window.

@@ -23,7 +23,10 @@
 #                   leave one after the other (both orders) and together:
 #                   both scores are kept, once each, and both options
 #   checkpoint      the session manager asks for a save without a shutdown:
-#                   the game goes on; a logout then ends it (needs xsmp_logout)
+#                   the game goes on (an option chosen after it is in force);
+#                   a logout then ends it and saves that option (needs xsmp_logout)
+# The menus are walked with the keyboard from F10 (this environment has no
+# session bus, so no AT-SPI), and Game > Exit is taken with Ctrl+Q.
 #   session_end.sh PATH/TO/quellix CASE [PATH/TO/xsmp_logout]
 # Runs itself under xvfb-run when no DISPLAY is set.
 set -euo pipefail
@@ -44,32 +47,34 @@ trap 'kill ${pids[@]:-} $(cat "$work/servers" 2>/dev/null) 2>/dev/null || true; 
 
 fail() { echo "FAIL ($what): $*" >&2; exit 1; }
 
-# Starts COMMAND... in the background and waits for the game's window.
+# Starts COMMAND... in the background and waits for the game's window, drawn.
 start() {
   "$@" >"$work/log.txt" 2>&1 &
   pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
-  sleep 0.5
+  window=$(wait_window "^Quellix - ")
+  wait_settled "$window"
   eval "$(xdotool getwindowgeometry --shell "$window")"
 }
 
-# Options > Number Of Tiles > 6, as a player does it.
-choose_six_kinds() {
-  xdotool mousemove --sync $((X + 60)) $((Y + 10)) click 1
-  sleep 0.3
-  xdotool key Down Down Down Right Down Return
-  sleep 0.5
-  [[ "$(xdotool getwindowname "$window")" == *" 6 Tiles" ]] || fail "6 kinds were not chosen"
+# Options > Tile KEYS..., walked with the keyboard in the game's window: F10
+# opens the Game menu, Right the Options menu on its first item.
+options_menu() { xdotool windowfocus --sync "$window" key F10 Right "$@" Return; }
+
+# Options > Number Of Tiles > N (default 6).
+choose_kinds() {
+  local n=${1:-6} downs=()
+  for _ in $(seq 6 "$n"); do downs+=(Down); done
+  options_menu Down Down Right ${downs[@]}
+  wait_caption "$window" "$(xdotool getwindowname "$window" | sed 's/ [0-9] Tiles$//') $n Tiles"
 }
 
 # Waits for the program (or the session manager that runs it) to end by
-# itself within LIMIT seconds (default 10) with STATUS (default 0).
+# itself within LIMIT seconds (default: the bounded wait's limit) with STATUS (default 0).
 ended() {
-  local limit=${1:-10} expected=${2:-0} status=0
-  for _ in $(seq $((limit * 10))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end within $limit s"
-  wait "$pid" || status=$?
-  [ "$status" -eq "$expected" ] || fail "the program ended with status $status, not $expected ($(tr '\n' ' ' <"$work/log.txt"))"
+  local limit=${1:-$wait_limit} expected=${2:-0}
+  wait_process "$pid" "$limit"
+  [ "$ended_status" -eq "$expected" ] ||
+    fail "the program ended with status $ended_status, not $expected ($(tr '\n' ' ' <"$work/log.txt"))"
   pid=0
 }
 
@@ -84,15 +89,30 @@ saved_options_are() {
 # group or more first, so the score enters the (empty) best scores. Ends
 # with $name (default "Zed") typed into the name dialog, still open. Starts COMMAND... .
 # The game's end: its message box answered with Enter, then NAME typed
-# into the name dialog, which stays open.
+# into the name dialog, which stays open. Returns once the dialog has taken
+# the keys: it stamps each key press it handles as its user time
+# (_NET_WM_USER_TIME), which must have changed and then stay the same over
+# three reads a quarter of a second apart.
 type_name_at_the_end() {
-  box=$(timeout 40 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "the game did not end"
+  box=$(timeout 60 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$") || fail "the game did not end"
   eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
   xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
-  dialog=$(timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
+  dialog=$(timeout "$wait_limit" xdotool search --sync --onlyvisible --limit 1 --name "^Best Score$") ||
     fail "no name dialog: the score did not enter the best scores"
   eval "$(xdotool getwindowgeometry --shell --prefix NAME_ "$dialog")"
+  wait_settled "$dialog"
+  local stamp first same=0 deadline
+  user_time() { xprop -id "$dialog" _NET_WM_USER_TIME 2>/dev/null; }
+  first=$(user_time)
   xdotool mousemove --sync $((NAME_X + NAME_WIDTH / 2)) $((NAME_Y + 10)) type --delay 50 "$1"
+  deadline=$(deadline_in)
+  stamp=$first
+  while [ "$same" -lt 3 ]; do
+    before "$deadline" || fail "the name dialog did not take the keys of '$1'"
+    sleep 0.25
+    if [ "$(user_time)" = "$stamp" ] && [ "$stamp" != "$first" ]; then same=$((same + 1)); else same=0; fi
+    stamp=$(user_time)
+  done
 }
 
 play_to_a_best_score() {
@@ -106,7 +126,6 @@ play_to_a_best_score() {
     done
   done
   type_name_at_the_end "${name:-Zed}"
-  sleep 0.3
 }
 
 # The name dialog closes with Enter, and the scores window opens.
@@ -127,55 +146,49 @@ own_display() {
   file=$(mktemp "$work/display.XXXXXX")
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$file" >/dev/null 2>&1 &
   echo $! >>"$work/servers"
-  for _ in $(seq 50); do [ -s "$file" ] && break; sleep 0.1; done
-  [ -s "$file" ] || fail "no X server of its own"
+  wait_until "no X server of its own" grep -q . "$file"
   echo ":$(cat "$file")"
 }
 
-# Game > Exit, as a player does it.
-exit_through_menu() {
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  choose_game_exit $((X + 20)) $((Y + 10))
-}
+# Game > Exit, through its shortcut.
+exit_through_menu() { choose_game_exit "$window"; }
 
 # The message box of the game (caption "Quellix") that shows now.
-message_box() { timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$"; }
+message_box() { timeout "$wait_limit" xdotool search --sync --onlyvisible --limit 1 --name "^Quellix$"; }
 
 case "$what" in
   TERM | HUP | INT)
     start "$program"
     chmod 600 "$settings"  # made at the start; replaced by the next save
-    choose_six_kinds
+    choose_kinds
     kill -s "$what" "$pid"
-    ended 2 $((128 + $(kill -l "$what")))
+    ended "" $((128 + $(kill -l "$what")))
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
     [ "$(stat -c %a "$settings")" = 600 ] || fail "the file's mode became $(stat -c %a "$settings")"
     ;;
   name)
     play_to_a_best_score "$program"
     kill -s TERM "$pid"
-    ended 2 143
+    ended "" 143
     zed_was_saved
     ;;
   kill9)
     play_to_a_best_score "$program"
     enter_the_name
     kill -s KILL "$pid"
-    ended 2 137
+    ended "" 137
     zed_was_saved
     ;;
   xgone)
     # A display of its own, so that killing it leaves the test's own alone.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     server=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || fail "no second X server"
+    wait_until "no second X server" grep -q . "$work/display"
     export DISPLAY=":$(cat "$work/display")"
     play_to_a_best_score "$program"
     enter_the_name
     kill -s KILL "$server"
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$pid" 2>/dev/null && fail "the program outlived its display"
+    wait_until "the program outlived its display" not kill -0 "$pid" 2>/dev/null
     pid=0
     zed_was_saved
     ;;
@@ -188,8 +201,8 @@ case "$what" in
       xdotool windowactivate --sync "$box" 2>/dev/null || xdotool mousemove --sync 10 10
       eval "$(xdotool getwindowgeometry --shell --prefix BOX_ "$box")"
       xdotool mousemove --sync $((BOX_X + BOX_WIDTH / 2)) $((BOX_Y + 10)) key Return
-      window=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
-      sleep 0.5
+      window=$(wait_window "^Quellix - ")
+      wait_settled "$window"
       if [ "$way" = exit ]; then
         exit_through_menu
         message_box >/dev/null || fail "no message when the save at exit failed"
@@ -209,12 +222,12 @@ case "$what" in
     as_text
     name_is_kept || fail "the name saved was $(grep '^"2STATS4_1_1"' "$work/text.txt")"
     kill -s TERM "$pid"
-    ended 2 143
+    ended "" 143
     # The next run reads the name; an option chosen there saves the whole key again.
     start "$program"
-    choose_six_kinds
+    choose_kinds
     kill -s TERM "$pid"
-    ended 2 143
+    ended "" 143
     as_text
     name_is_kept || fail "after a restart the name was $(grep '^"2STATS4_1_1"' "$work/text.txt")"
     grep -qi '^"SOLVINGDATA"=hex:02,00,00,00,01,00,00,00,06,00' "$work/text.txt" ||
@@ -229,14 +242,15 @@ case "$what" in
     timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Wow$" >/dev/null ||
       fail "no end dialog after the scores"
     kill -s TERM "$(xdotool getwindowpid "$window")"
-    ended 2 143
+    ended "" 143
     zed_was_saved
     ;;
   copies)
     displays=("$(own_display)" "$(own_display)")
     names=(One Two)
-    # Copy One chooses 6 kinds, copy Two the second tile set.
-    option_keys=("Down Down Down Right Down Return" "Down Down Down Down Right Down Return")
+    # Copy One chooses 6 kinds (Options > Number Of Tiles > 6), copy Two the
+    # second tile set (Options > Tile > Stars).
+    option_keys=("Down Down Right Down" "Down Down Down Right Down")
     for order in "One Two" "Two One" "together"; do
       rm -rf "$XDG_CONFIG_HOME"
       pids=() windows=()
@@ -247,7 +261,8 @@ case "$what" in
           "02,00,00,00,01,00,00,00,08,00,01,00,01,00" >"$settings"
         "$program" >"$work/log$i.txt" 2>&1 &
         pids[$i]=$!
-        windows[$i]=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") || fail "no window"
+        windows[$i]=$(wait_window "^Quellix - ")
+        wait_settled "${windows[$i]}"
       done
       for i in 0 1; do
         export DISPLAY=${displays[$i]}
@@ -262,13 +277,15 @@ case "$what" in
         xdotool key space
         timeout 10 xdotool search --sync --onlyvisible --limit 1 --name "^Wow$" >/dev/null || fail "no end dialog"
         xdotool key Escape
-        sleep 0.3
+        wait_gone "^Wow$"
         window=${windows[$i]}
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        xdotool mousemove --sync $((X + 60)) $((Y + 10)) click 1
-        sleep 0.3
-        xdotool key ${option_keys[$i]}
-        sleep 0.3
+        # The option is in force once the board is drawn anew (another deal, or other pictures).
+        wait_settled "$window"
+        board_before=$(import -window "$window" -crop 384x320+0+24 rgb:- | md5sum)
+        options_menu ${option_keys[$i]}
+        wait_until "copy ${names[$i]}: the option chosen did not change the board" \
+          not eval '[ "$(import -window "$window" -crop 384x320+0+24 rgb:- | md5sum)" = "$board_before" ]'
+        [ "$i" = 1 ] || wait_until "copy One: 6 kinds were not chosen" eval '[[ "$(xdotool getwindowname "$window")" == *" 6 Tiles" ]]'
       done
       case "$order" in
         "One Two") sequence=(0 1) ;;
@@ -278,16 +295,19 @@ case "$what" in
       if [ ${#sequence[@]} -eq 0 ]; then
         kill -s TERM "${pids[0]}" "${pids[1]}"
       else
-        for i in "${sequence[@]}"; do
+        for i in "${sequence[@]}"; do  # the next copy leaves once this one has ended
           export DISPLAY=${displays[$i]} window=${windows[$i]}
           exit_through_menu
-          sleep 0.5
+          pid=${pids[$i]}
+          ended "" 0
         done
       fi
-      for i in 0 1; do
-        pid=${pids[$i]}
-        ended 5 $([ "$order" = together ] && echo 143 || echo 0)
-      done
+      if [ "$order" = together ]; then
+        for i in 0 1; do
+          pid=${pids[$i]}
+          ended "" 143
+        done
+      fi
       for name in One Two; do
         [ "$(grep -c "^\"2STATS4_1_[123]\"=\"$name\"" "$settings")" -eq 1 ] ||
           fail "($order) $name's score is not there once: $(grep '^"2STATS4_1_' "$settings" | tr '\r\n' '  ')"
@@ -299,25 +319,28 @@ case "$what" in
   manager)
     [ -x "$helper" ] || fail "no session manager to run the program under"
     start "$helper" "$program"
-    choose_six_kinds
+    choose_kinds
     kill -s USR1 "$pid"  # the session manager now logs out
-    ended 2 0
+    ended "" 0
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
     ;;
   checkpoint)
     [ -x "$helper" ] || fail "no session manager to run the program under"
     start "$helper" "$program"
-    choose_six_kinds
+    choose_kinds
     rm -f "$settings"  # whatever is in the file now was written by the checkpoint
     kill -s USR2 "$pid"
-    # The key is made empty first, then written whole: wait for the whole of it.
-    for _ in $(seq 30); do [ "$(grep -c '^"' "$settings" 2>/dev/null)" = 129 ] && break; sleep 0.1; done
+    # The session manager is told when the save is done.
+    wait_until "the program did not finish saving at the checkpoint" grep -q "^xsmp_logout: saved" "$work/log.txt"
     saved_options_are "01,00,00,00,01,00,00,00,06,00,03,00,03,00"
-    sleep 1
+    # The game goes on: it still answers the player.
     kill -0 "$pid" 2>/dev/null || fail "the program ended at a checkpoint"
     xdotool search --onlyvisible --name "^Quellix - " >/dev/null || fail "the window is gone after a checkpoint"
+    choose_kinds 7
+    kill -0 "$pid" 2>/dev/null || fail "the program ended at a checkpoint"
     kill -s USR1 "$pid"
-    ended 2 0
+    ended "" 0
+    saved_options_are "01,00,00,00,01,00,00,00,07,00,03,00,03,00"
     ;;
   *) fail "no such case" ;;
 esac

@@ -1,7 +1,8 @@
 // A session manager of one client, for the end-to-end test: runs a command
 // with SESSION_MANAGER pointing here. Told SIGUSR2, it asks the command to
 // save itself without a shutdown (a checkpoint), after which the command
-// should go on. Told SIGUSR1, it logs out as a session manager does: asks
+// should go on; "xsmp_logout: saved" on standard error tells that the
+// command has saved itself (at a checkpoint or a logout). Told SIGUSR1, it logs out as a session manager does: asks
 // the command to save itself for a shutdown and, once it has, tells it to
 // die. Exits with the command's exit status; 3 when it never took part in
 // the session, 4 when it ended before it was told to die (at a save
@@ -42,7 +43,10 @@ Status newClient(SmsConn conn, SmPointer, unsigned long* mask, SmsCallbacks* cb,
         registered = true;
         return 1;
     };
-    cb->save_yourself_done.callback = [](SmsConn, SmPointer, Bool) { saved = true; };
+    cb->save_yourself_done.callback = [](SmsConn, SmPointer, Bool) {
+        saved = true;
+        std::fputs("xsmp_logout: saved\n", stderr);
+    };
     cb->save_yourself_phase2_request.callback = [](SmsConn c, SmPointer) { SmsSaveYourselfPhase2(c); };
     cb->interact_request.callback = [](SmsConn, SmPointer, int) {};
     cb->interact_done.callback = [](SmsConn, SmPointer, Bool) {};
