@@ -4,6 +4,9 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 
+#include "accessibility.h"
+#include "game_flow.h"
+
 namespace qlx {
 
 namespace {
@@ -89,6 +92,21 @@ QString statusSpeech(const GameState& s, int32_t bestScore) {
         .arg(s.score)
         .arg(QLatin1String(falling ? "time remaining" : "time"), spokenTime(s.clockSeconds))
         .arg(bestScore);
+}
+
+QString spokenText(const GameState& s, const Utterance& said) {
+    const auto now = [&s](const std::optional<CellView>& cell) {
+        return cell ? QLatin1Char(' ') + nowSpeech(cellName(s, cell->cell)) : QString();
+    };
+    switch (said.kind) {
+        case Utterance::Kind::Move: return moveSpeech(said.points, said.score) + QLatin1Char('.') + now(said.now);
+        case Utterance::Kind::Batch: return QStringLiteral("Tiles fell.") + now(said.now);
+        case Utterance::Kind::TimeLeft: return timeWarning(said.secondsLeft);
+        case Utterance::Kind::End:
+            if (!said.lastMovePoints) return endSpeech(said.score);
+            return QStringLiteral("%1 points. ").arg(*said.lastMovePoints) + endSpeech(said.score);
+    }
+    return {};
 }
 
 }  // namespace qlx

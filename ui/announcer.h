@@ -48,6 +48,7 @@ private:
 namespace qlx {
 
 struct GameState;
+struct Utterance;
 
 // The texts said, in words a screen reader speaks well.
 // A time: "1 minute 5 seconds", "2 minutes", "30 seconds".
@@ -63,5 +64,11 @@ QString timeWarning(int32_t secondsLeft);
 QString endSpeech(int32_t score);
 // The score, the clock and the best score, as the statistics panel shows them.
 QString statusSpeech(const GameState& s, int32_t bestScore);
+// What the game said, in words: a move's points and the new score, then the
+// cell under the cursor ("6 points, score 6. Now: crab, group of 4, 10 points");
+// a batch ("Tiles fell."), with the cell under the cursor when it changed; a
+// time warning; the end, after the last move's points when a move ended it
+// ("3 points. Game over, final score 233."). Cells are named on the board of s.
+QString spokenText(const GameState& s, const Utterance& said);
 
 }  // namespace qlx

@@ -19,12 +19,12 @@
 #include "cursor.h"
 #include "falling_options_dialog.h"
 #include "assist_view.h"
-#include "game_over_dialog.h"
-#include "name_dialog.h"
+#include "game_end.h"
 #include "scores_dialog.h"
 #include "searches.h"
 #include "settings_store.h"
 #include "startup.h"
+#include "stats_frame.h"
 #include "ui_look.h"
 
 namespace qlx {
@@ -74,9 +74,13 @@ void MainWindow::showOutcome(const FlowOutcome& out) {
     for (const SearchOrder& order : out.searches) searches_->carryOut(order, flow_.state());
     if (out.pauseChanged) showPause();
     if (out.assistChanged) assist_->show(flow_);
-    if (out.started) showStart();
-    if (out.scoreChanged) setLabel(scoreLabel_, QString::number(flow_.state().score));
-    if (out.clockChanged) setLabel(timeLabel_, QString::fromStdString(clockText(flow_.state().clockSeconds)));
+    if (out.started) {
+        statsFrame_->showNewGame(flow_.mode(), TwipScale(services_.screen));
+        showBestScore();
+        assist_->hideBestFound();
+    }
+    if (out.scoreChanged) statsFrame_->showScore(flow_.state().score);
+    if (out.clockChanged) statsFrame_->showClock(flow_.state().clockSeconds);
     if (out.cursor && out.started) board_->setCursor(flow_.cursor(), false);
     for (const BoardFrame& frame : out.frames) {
         redrawBoard(frame.cells, frame.pointsAt ? &*frame.pointsAt : nullptr, frame.points);
@@ -93,7 +97,7 @@ void MainWindow::showOutcome(const FlowOutcome& out) {
         if (said.kind == Utterance::Kind::End) {
             endWords = &said;
         } else {
-            announcer_->say(words(said));
+            announcer_->say(spokenText(flow_.state(), said));
         }
     }
     if (out.end && endWords) {
@@ -108,24 +112,6 @@ void MainWindow::applyTimers(const FlowOutcome& out) {
     if (out.fallingPeriod) fallingTimer_.setInterval(*out.fallingPeriod);
     if (out.clockTimer != TimerAction::Keep) clockTimer_.setEnabled(out.clockTimer == TimerAction::Start);
     if (out.fallingTimer != TimerAction::Keep) fallingTimer_.setEnabled(out.fallingTimer == TimerAction::Start);
-}
-
-// A new game's panel: the clock's caption for the mode, an empty clock, the
-// best score of the configuration, no "Best found" yet.
-void MainWindow::showStart() {
-    if (flow_.mode() == kFallingTiles) {
-        setLabel(timeCaption_, QStringLiteral("Time \r\nRemaining"));
-        nameCount(timeLabel_, QStringLiteral("Time remaining"));
-    } else {
-        timeCaption_->setFont(uiFont(10));
-        setLabel(timeCaption_, QStringLiteral("Time"));
-        nameCount(timeLabel_, QStringLiteral("Time"));
-    }
-    const TwipScale tw(services_.screen);
-    timeLabel_->move(timeLabel_->x(), timeCaption_->y() + timeCaption_->height() + tw.y(50));
-    setLabel(timeLabel_, QString());
-    showBestScore();
-    assist_->hideBestFound();
 }
 
 void MainWindow::redrawBoard(const Cells& cells, const Cell* pointsCell, int32_t points) {
@@ -145,7 +131,7 @@ void MainWindow::redrawBoard(const Cells& cells, const Cell* pointsCell, int32_t
 void MainWindow::redrawBoard() { redrawBoard(flow_.state().board); }
 
 void MainWindow::showPosition() {
-    setLabel(scoreLabel_, QString::number(flow_.state().score));
+    statsFrame_->showScore(flow_.state().score);
     redrawBoard();
 }
 
@@ -176,28 +162,10 @@ void MainWindow::stopTimers() {
 // Modal windows run their own event loops, in which ticks keep arriving: the
 // flow has ended the game and stopped both timers before anything is shown.
 void MainWindow::showEnd(const GameEnd& end, const Utterance& said, std::optional<int32_t> bestFound) {
-    QString text = endSpeech(said.score);
-    if (said.lastMovePoints) text = QStringLiteral("%1 points. ").arg(*said.lastMovePoints) + text;
-    announcer_->say(text);  // before any message or dialog
+    announcer_->say(spokenText(flow_.state(), said));  // before any message or dialog
     waitForEndSpeech();
     if (bestFound) assist_->showBestFound(*bestFound);
-    if (end.reason == EndReason::TimeOut) services_.messages.show(kTimeOutMessage);
-    if (end.reason == EndReason::BlockedBatch) services_.messages.show(kGameOverMessage);
-    services_.sound.play(soundPath("APPLAUSE.wav"));
-    const Configuration config = currentConfiguration(program_);
-    if (end.mayEnterBestScores && isRanked(program_.bestScores, config, end.score)) {
-        NameDialog nameDialog(flow_.mode(), services_.screen, this);
-        nameDialog.exec();
-        program_.settings.enterScore(program_.bestScores, config, end.score, nameDialog.userName());
-        saveChanges(program_);  // on the disk before anything else can happen; a failure is tried again later
-        ScoresDialog scores(program_, services_.screen, this);
-        scores.exec();
-        // Asks for a sound file named "0", which does not exist, so it is silent; kept as the game always did.
-        services_.sound.play("0");
-    }
-    GameOverDialog gameOver(end.score, services_.screen, this);
-    gameOver.exec();
-    if (gameOver.playAgain()) {
+    if (runEndDialogs(program_, services_, this, end)) {
         newGame();
     } else {
         focusBoard();
@@ -205,7 +173,7 @@ void MainWindow::showEnd(const GameEnd& end, const Utterance& said, std::optiona
 }
 
 void MainWindow::showBestScore() {
-    setLabel(bestScoreLabel_, QString::number(program_.bestScores.recordFor(currentConfiguration(program_)).score(1)));
+    statsFrame_->showBestScore(program_.bestScores.recordFor(currentConfiguration(program_)).score(1));
 }
 
 std::string MainWindow::soundPath(const char* name) const { return services_.appFolder + "/snd/" + name; }

@@ -28,6 +28,7 @@ class Announcer;
 class AssistView;
 class BoardPicture;
 class Searches;
+class StatsPanel;
 
 // The items of an option menu, one per value of the option.
 template <int16_t Options::*member>
@@ -101,11 +102,11 @@ public:
 
     // Controls, for tests and for the dialogs.
     BoardPicture* board() const { return board_; }
-    QGroupBox* statsFrame() const { return statsFrame_; }
-    QLabel* scoreLabel() const { return scoreLabel_; }
-    QLabel* bestScoreLabel() const { return bestScoreLabel_; }
-    QLabel* timeCaption() const { return timeCaption_; }
-    QLabel* timeLabel() const { return timeLabel_; }
+    QGroupBox* statsFrame() const;
+    QLabel* scoreLabel() const;
+    QLabel* bestScoreLabel() const;
+    QLabel* timeCaption() const;
+    QLabel* timeLabel() const;
     QPushButton* resumeButton() const { return resumeButton_; }
     GameTimer& clockTimer() { return clockTimer_; }
     GameTimer& fallingTimer() { return fallingTimer_; }
@@ -139,10 +140,7 @@ private:
     QSize formulaOuterSize(int tile) const;
     QSize roomForControls(int tile) const;
     void buildAccess();  // the announcer and the window's shortcuts (main_window_access.cpp)
-    // The words of an utterance; nothing for the end, which its sequence says.
-    QString words(const Utterance& said) const;
     void waitForEndSpeech();
-    void showStart();
     void showPause();
     void applyTimers(const FlowOutcome& outcome);
 
@@ -168,11 +166,7 @@ private:
 
     TilePictures tilePictures_;
     BoardPicture* board_ = nullptr;
-    QGroupBox* statsFrame_ = nullptr;
-    QLabel* scoreLabel_ = nullptr;
-    QLabel* bestScoreLabel_ = nullptr;
-    QLabel* timeCaption_ = nullptr;
-    QLabel* timeLabel_ = nullptr;
+    StatsPanel* statsFrame_ = nullptr;
     QPushButton* resumeButton_ = nullptr;
     Announcer* announcer_ = nullptr;
     GameTimer clockTimer_;

@@ -92,19 +92,4 @@ void MainWindow::waitForEndSpeech() {
     wait.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-// A move's points and the new score, then the cell under the cursor; a
-// batch, then the cell under the cursor when it changed; a time warning.
-QString MainWindow::words(const Utterance& said) const {
-    const auto now = [this](const std::optional<CellView>& cell) {
-        return cell ? QLatin1Char(' ') + nowSpeech(cellName(flow_.state(), cell->cell)) : QString();
-    };
-    switch (said.kind) {
-        case Utterance::Kind::Move: return moveSpeech(said.points, said.score) + QLatin1Char('.') + now(said.now);
-        case Utterance::Kind::Batch: return QStringLiteral("Tiles fell.") + now(said.now);
-        case Utterance::Kind::TimeLeft: return timeWarning(said.secondsLeft);
-        case Utterance::Kind::End: break;
-    }
-    return {};
-}
-
 }  // namespace qlx

@@ -56,6 +56,12 @@ MainWindow::MainWindow(Program& program, Services& services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+QGroupBox* MainWindow::statsFrame() const { return statsFrame_; }
+QLabel* MainWindow::scoreLabel() const { return statsFrame_->scoreLabel(); }
+QLabel* MainWindow::bestScoreLabel() const { return statsFrame_->bestScoreLabel(); }
+QLabel* MainWindow::timeCaption() const { return statsFrame_->timeCaption(); }
+QLabel* MainWindow::timeLabel() const { return statsFrame_->timeLabel(); }
+
 // ---------------------------------------------------------------- controls
 
 void MainWindow::buildControls() {
@@ -75,43 +81,8 @@ void MainWindow::buildControls() {
     connect(board_, &BoardPicture::mouseDown, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, double x, double y) { boardPressed(x, y); });
 
-    statsFrame_ = new StatsFrame(QStringLiteral("Statistics"), surface);
-    statsFrame_->setObjectName(QStringLiteral("statsFrame"));
-    statsFrame_->setFont(uiFont(9.75, true));
+    statsFrame_ = new StatsPanel(tw, *assist_, surface);
     statsFrame_->setAttribute(Qt::WA_NoMousePropagation);
-    setBackground(statsFrame_, kWindowBackground);
-    statsFrame_->setFixedSize(tw.x(1065), tw.y(3675));
-    // The panel's labels keep their design places, moved down as far as this
-    // system's caption font is taller than the design's, so that the first
-    // label starts below the caption.
-    const QFontMetrics captionMetrics(statsFrame_->font());
-    const int captionBottom = 1 + captionMetrics.capHeight() + captionMetrics.descent();
-    const int labelTop = tw.y(120) + QFontMetrics(uiFont(8.25)).ascent() - QFontMetrics(uiFont(8.25)).capHeight();
-    const int shift = std::max(0, captionBottom - labelTop + 1);
-
-    QLabel* scoreCaption = designLabel(statsFrame_, "scoreCaption", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
-    setTextColor(scoreCaption, kCaptionBlue);
-    scoreLabel_ = designLabel(statsFrame_, "scoreLabel", QStringLiteral("Label2"), tw, 195, 375, uiFont(9.75, true), true);
-    setBackground(scoreLabel_, kWindowBackground);
-    QLabel* bestScoreCaption = designLabel(statsFrame_, "bestScoreCaption", QStringLiteral(" Best Score"), tw, -15, 975, uiFont(9.75));
-    setTextColor(bestScoreCaption, kCaptionBlue);
-    bestScoreLabel_ = designLabel(statsFrame_, "bestScoreLabel", QStringLiteral("dsgerte "), tw, 75, 1215, uiFont(9.75, true), true);
-    setBackground(bestScoreLabel_, kBestScoreBackground);
-    timeCaption_ = designLabel(statsFrame_, "timeCaption", QStringLiteral("Time"), tw, 255, 1950, uiFont(9.75), true);
-    setTextColor(timeCaption_, kCaptionBlue);
-    timeLabel_ = designLabel(statsFrame_, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
-    setBackground(timeLabel_, kWindowBackground);
-    assist_->addLabels(statsFrame_, tw);
-    for (QLabel* l : statsFrame_->findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
-    // Wider than its design where this system's fonts need it, so that neither
-    // the caption nor a caption label is cut at its right edge.
-    int panelWidth = std::max(statsFrame_->width(), captionMetrics.horizontalAdvance(statsFrame_->title()) + 14);
-    for (QLabel* l : {scoreCaption, bestScoreCaption}) panelWidth = std::max(panelWidth, l->geometry().right() + 4);
-    statsFrame_->setFixedWidth(panelWidth);
-    // Read by screen readers with what they count, e.g. "Score 45".
-    nameCount(scoreLabel_, QStringLiteral("Score"));
-    nameCount(bestScoreLabel_, QStringLiteral("Best score"));
-    nameCount(timeLabel_, QStringLiteral("Time"));
 
     resumeButton_ = designButton(surface, "resumeButton", QStringLiteral("Resume Game"), tw, 2430, 2490, 2580, 600);
     resumeButton_->setFont(uiFont(12, true));

@@ -1,6 +1,14 @@
 #include "stats_frame.h"
 
+#include <QLabel>
 #include <QPainter>
+#include <algorithm>
+
+#include "accessibility.h"
+#include "assist_view.h"
+#include "clock.h"
+#include "options.h"
+#include "ui_look.h"
 
 namespace qlx {
 
@@ -21,6 +29,64 @@ void StatsFrame::paintEvent(QPaintEvent*) {
     p.fillRect(QRect(5, 0, width + 4, baseline + fm.descent()), palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QPoint(7, baseline), title());
+}
+
+StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
+    : StatsFrame(QStringLiteral("Statistics"), parent) {
+    setObjectName(QStringLiteral("statsFrame"));
+    setFont(uiFont(9.75, true));
+    setBackground(this, kWindowBackground);
+    setFixedSize(tw.x(1065), tw.y(3675));
+    // The panel's labels keep their design places, moved down as far as this
+    // system's caption font is taller than the design's, so that the first
+    // label starts below the caption.
+    const QFontMetrics captionMetrics(font());
+    const int captionBottom = 1 + captionMetrics.capHeight() + captionMetrics.descent();
+    const int labelTop = tw.y(120) + QFontMetrics(uiFont(8.25)).ascent() - QFontMetrics(uiFont(8.25)).capHeight();
+    const int shift = std::max(0, captionBottom - labelTop + 1);
+
+    QLabel* scoreCaption = designLabel(this, "scoreCaption", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
+    setTextColor(scoreCaption, kCaptionBlue);
+    scoreLabel_ = designLabel(this, "scoreLabel", QStringLiteral("Label2"), tw, 195, 375, uiFont(9.75, true), true);
+    setBackground(scoreLabel_, kWindowBackground);
+    QLabel* bestScoreCaption = designLabel(this, "bestScoreCaption", QStringLiteral(" Best Score"), tw, -15, 975, uiFont(9.75));
+    setTextColor(bestScoreCaption, kCaptionBlue);
+    bestScoreLabel_ = designLabel(this, "bestScoreLabel", QStringLiteral("dsgerte "), tw, 75, 1215, uiFont(9.75, true), true);
+    setBackground(bestScoreLabel_, kBestScoreBackground);
+    timeCaption_ = designLabel(this, "timeCaption", QStringLiteral("Time"), tw, 255, 1950, uiFont(9.75), true);
+    setTextColor(timeCaption_, kCaptionBlue);
+    timeLabel_ = designLabel(this, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
+    setBackground(timeLabel_, kWindowBackground);
+    assist.addLabels(this, tw);
+    for (QLabel* l : findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
+    // Wider than its design where this system's fonts need it, so that neither
+    // the caption nor a caption label is cut at its right edge.
+    int panelWidth = std::max(width(), captionMetrics.horizontalAdvance(title()) + 14);
+    for (QLabel* l : {scoreCaption, bestScoreCaption}) panelWidth = std::max(panelWidth, l->geometry().right() + 4);
+    setFixedWidth(panelWidth);
+    // Read by screen readers with what they count, e.g. "Score 45".
+    nameCount(scoreLabel_, QStringLiteral("Score"));
+    nameCount(bestScoreLabel_, QStringLiteral("Best score"));
+    nameCount(timeLabel_, QStringLiteral("Time"));
+}
+
+void StatsPanel::showScore(int32_t score) { setLabel(scoreLabel_, QString::number(score)); }
+
+void StatsPanel::showBestScore(int32_t score) { setLabel(bestScoreLabel_, QString::number(score)); }
+
+void StatsPanel::showClock(int32_t seconds) { setLabel(timeLabel_, QString::fromStdString(clockText(seconds))); }
+
+void StatsPanel::showNewGame(int16_t gameMode, const TwipScale& tw) {
+    if (gameMode == kFallingTiles) {
+        setLabel(timeCaption_, QStringLiteral("Time \r\nRemaining"));
+        nameCount(timeLabel_, QStringLiteral("Time remaining"));
+    } else {
+        timeCaption_->setFont(uiFont(10));
+        setLabel(timeCaption_, QStringLiteral("Time"));
+        nameCount(timeLabel_, QStringLiteral("Time"));
+    }
+    timeLabel_->move(timeLabel_->x(), timeCaption_->y() + timeCaption_->height() + tw.y(50));
+    setLabel(timeLabel_, QString());
 }
 
 }  // namespace qlx
