@@ -26,33 +26,53 @@ fi
 
 if [ -z "${QLX_SPOKEN_INNER:-}" ]; then
   export QLX_SPOKEN_INNER=1
-  work=$(mktemp -d)
+  work=$(mktemp -d -t qlx-spoken.XXXXXX)
   [ -n "${QLX_KEEP:-}" ] || trap 'rm -rf "$work"' EXIT
   mkdir -m 700 "$work/runtime"
   mkdir -p "$work/home"
   export work XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
     XDG_CACHE_HOME="$work/cache" HOME="$work/home"
   status=0
-  xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$program" || status=$?
+  # Whatever the run starts ends with it, pass or fail, even what left its
+  # parent (a daemon, a bus's service): spoken.py contain waits for the run
+  # and then ends every process still below it.
+  /usr/bin/python3 "$here/spoken.py" contain \
+    xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$program" || status=$?
   if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
     echo "--- the utterances in Orca's log:"; grep "SPEECH OUTPUT" "$work/orca.log" | cut -c1-160 || true
-    echo "--- the game's output:"; cat "$work/game.txt" || true
+    echo "--- the game's output:"; grep -v '^dbus-daemon' "$work/game.txt" || true
+    [ -z "${QLX_KEEP:-}" ] || echo "--- kept: $work"
   fi
   exit "$status"
 fi
 
 source "$here/orca_session.sh"
-trap 'kill "${pid:-}" 2>/dev/null || true; stop_started' EXIT
-for _ in $(seq 150); do grep -q "ORCA: Startup complete" "$orca_log" 2>/dev/null && break; sleep 0.2; done
+end_game() {
+  [ -n "${pid:-}" ] || return 0
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+trap '{ end_game; stop_started; } 2>/dev/null' EXIT
+for _ in $(seq 150); do
+  grep -q "ORCA: Startup complete" "$orca_log" 2>/dev/null && break
+  kill -0 "$orca_pid" 2>/dev/null || break
+  sleep 0.2
+done
 grep -q "ORCA: Startup complete" "$orca_log" || { echo "FAIL: Orca did not start"; cat "$work/orca.out"; exit 1; }
 
 # No QT_LINUX_ACCESSIBILITY_ALWAYS_ON: the game finds the screen reader running, as it would for a player.
 export QT_QPA_PLATFORM=xcb
 "$program" >"$work/game.txt" 2>&1 &
 pid=$!
-window=$(xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ")
+window=$(timeout 30 xdotool search --sync --onlyvisible --limit 1 --name "^Quellix - ") ||
+  { echo "FAIL: no game window within 30 s"; cat "$work/game.txt"; exit 1; }
 # Without a window manager the keyboard focus follows the pointer.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove --sync $((X + WIDTH - 20)) $((Y + HEIGHT - 20))
 xdotool windowfocus --sync "$window"
-/usr/bin/python3 "$here/spoken.py" "$orca_log" "$pid"
+/usr/bin/python3 "$here/spoken.py" play "$work" "$pid"
+# Ctrl+Q ended the game; it must have ended well.
+status=0
+wait "$pid" || status=$?
+pid=
+[ "$status" -eq 0 ] || { echo "FAIL: after Ctrl+Q the game ended with status $status"; exit 1; }
