@@ -1,28 +1,25 @@
-// What the main window does on each event. Every step of the game is one
-// call into the rules; this file orders the steps and shows their results.
+// What the main window does on each event: one call into the game's flow,
+// whose outcome it shows, plays and says (showOutcome); and the menus'
+// commands, the options in force and saving.
 #include "main_window.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <utility>
 
 #include "about_dialog.h"
 #include "accessibility.h"
 #include "announcer.h"
-#include "best_scores.h"
 #include "board_painter.h"
 #include "board_picture.h"
 #include "captions.h"
 #include "clock.h"
-#include "cursor.h"
-#include "falling_options_dialog.h"
 #include "assist_view.h"
+#include "falling_options_dialog.h"
 #include "game_end.h"
 #include "scores_dialog.h"
 #include "searches.h"
-#include "settings_store.h"
 #include "startup.h"
 #include "stats_frame.h"
 #include "ui_look.h"
