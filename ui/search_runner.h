@@ -34,6 +34,9 @@ public:
     void stopAll();
     // True from start() until the answer is announced or the search is cancelled.
     bool busy() const { return current_ != nullptr; }
+    // The threads not yet seen to end: a cancelled search's thread counts
+    // until it has returned and its end has reached this object's thread.
+    int threadsRunning() const { return static_cast<int>(runs_.size()); }
 
 signals:
     void found(uint64_t ticket, const qlx::SearchResult& result);

@@ -12,7 +12,13 @@
 
 namespace qlx {
 
-SessionEnd::SessionEnd(MainWindow* mainWindow, QObject* parent) : QObject(parent), window_(mainWindow) {
+void endProgramNow(int status) { std::_Exit(status); }
+
+SessionEnd::SessionEnd(MainWindow* mainWindow, QObject* parent)
+    : SessionEnd(mainWindow, SessionEndDeadline{}, parent) {}
+
+SessionEnd::SessionEnd(MainWindow* mainWindow, SessionEndDeadline deadline, QObject* parent)
+    : QObject(parent), window_(mainWindow), deadlineRule_(std::move(deadline)) {
     steps_.setInterval(10);
     connect(&steps_, &QTimer::timeout, this, &SessionEnd::step);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &SessionEnd::commitData);
@@ -61,9 +67,8 @@ void SessionEnd::begin(int exitStatus) {
 void SessionEnd::startDeadline() {
     deadline_ = std::thread([this, status = exitStatus_] {
         std::unique_lock lock(deadlineMutex_);
-        if (!deadlineCancelled_.wait_for(lock, std::chrono::milliseconds(kSessionEndLimitMs),
-                                         [this] { return cancelled_; })) {
-            std::_Exit(status);  // the saves already made are on the disk; nothing half-written is left
+        if (!deadlineCancelled_.wait_for(lock, deadlineRule_.limit, [this] { return cancelled_; })) {
+            deadlineRule_.exit(status);  // the saves already made are on the disk; nothing half-written is left
         }
     });
 }

@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -23,6 +25,18 @@ class MainWindow;
 // that hangs (a disk that does not answer) does not keep the session waiting.
 inline constexpr int kSessionEndLimitMs = 2000;
 
+// Ends the program there and then with the status: nothing more runs (no
+// destructor, no handler, no buffered output written).
+[[noreturn]] void endProgramNow(int status);
+
+// What happens when the end takes longer than its limit: by default the
+// program ends with endProgramNow and the end's exit status. Tests give a
+// shorter limit and an exit that only records the status.
+struct SessionEndDeadline {
+    std::chrono::milliseconds limit{kSessionEndLimitMs};
+    std::function<void(int status)> exit = endProgramNow;  // called on the deadline's own thread
+};
+
 class SessionEnd final : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +44,10 @@ public:
     // application's quit request for the lifetime of this object, on behalf
     // of the main window.
     explicit SessionEnd(MainWindow* mainWindow, QObject* parent = nullptr);
+    // The same with another deadline.
+    SessionEnd(MainWindow* mainWindow, SessionEndDeadline deadline, QObject* parent = nullptr);
+    // Calls off the deadline (an end that got this far is not hanging) and
+    // waits for its thread.
     ~SessionEnd() override;
 
     // Ends the session, once however often it is asked: closes the modal
@@ -38,7 +56,8 @@ public:
     // Cancel), until the main event loop is back in control; then closes the
     // main window, whose unload saves without showing any message, and
     // leaves the event loop with exitStatus. Should any of it hang, the
-    // program ends with exitStatus kSessionEndLimitMs after the request.
+    // program ends with exitStatus when the deadline's limit (by default
+    // kSessionEndLimitMs) has passed since the request.
     void begin(int exitStatus = 0);
     bool ending() const { return ending_; }
     int exitStatus() const { return exitStatus_; }
@@ -61,6 +80,7 @@ private:
     bool ending_ = false;
     int exitStatus_ = 0;
 
+    const SessionEndDeadline deadlineRule_;
     std::thread deadline_;
     std::mutex deadlineMutex_;
     std::condition_variable deadlineCancelled_;

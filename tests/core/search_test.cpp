@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <future>
+#include <memory>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -71,6 +74,25 @@ int32_t replay(GameState s, const SearchResult& r) {
     EXPECT_TRUE(noMovesLeft(s)) << "the moves stop before the game is over";
     return s.score;
 }
+
+// A search on a thread of its own, with its own copy of the board and a
+// cancel flag it shares. A search that never ends is left behind (its thread
+// detached) rather than waited for: the test fails instead of hanging.
+struct SearchOnItsThread {
+    std::shared_ptr<std::atomic<bool>> cancel = std::make_shared<std::atomic<bool>>(false);
+    std::future<SearchResult> result;
+
+    SearchOnItsThread(const GameState& s, const SearchBudget& budget) {
+        std::packaged_task<SearchResult()> task([s, budget, cancel = cancel] { return searchBest(s, budget, cancel.get()); });
+        result = task.get_future();
+        std::thread(std::move(task)).detach();
+    }
+    // Generous, for a busy machine: a search that should stop within a
+    // moment but has not by then is not going to.
+    bool endsWithin(std::chrono::seconds bound = std::chrono::seconds(15)) {
+        return result.wait_for(bound) == std::future_status::ready;
+    }
+};
 
 }  // namespace
 
@@ -179,12 +201,11 @@ TEST(Search, ComesWithinOnePercentOfTheOptimumOnSmallBoards) {
 // A flag set from another thread stops a search that has no limit of its own.
 TEST(Search, StopsWhenCancelledFromAnotherThread) {
     const GameState s = randomDeal(25, 20, 8, 1);
-    std::atomic<bool> cancel{false};
-    SearchResult r;
-    std::thread worker([&] { r = searchBest(s, SearchBudget{}, &cancel); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    cancel = true;
-    worker.join();
+    SearchOnItsThread search(s, SearchBudget{});
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));  // let it get going: not a condition of the test
+    *search.cancel = true;
+    ASSERT_TRUE(search.endsWithin()) << "the search went on for 15 s after its cancel flag was set";
+    const SearchResult r = search.result.get();
     EXPECT_TRUE(r.cancelled);
     EXPECT_FALSE(r.optimal);
     // What it had found by then is a whole legal game; a search stopped
@@ -194,6 +215,22 @@ TEST(Search, StopsWhenCancelledFromAnotherThread) {
     } else {
         EXPECT_EQ(replay(s, r), r.total);
     }
+}
+
+// A time limit alone stops a search that would otherwise run practically
+// forever; the answer is still a whole legal game, neither cancelled nor the optimum.
+TEST(Search, StopsWhenItsTimeIsUp) {
+    const GameState s = randomDeal(25, 20, 8, 2);
+    SearchOnItsThread search(s, SearchBudget{.time = std::chrono::milliseconds(50)});
+    if (!search.endsWithin()) {
+        *search.cancel = true;  // no need to keep a core busy for the rest of the tests
+        FAIL() << "a search with 50 ms to run was still running after 15 s: its time limit is not kept";
+    }
+    const SearchResult r = search.result.get();
+    EXPECT_FALSE(r.cancelled);
+    EXPECT_FALSE(r.optimal);
+    ASSERT_FALSE(r.moves.empty());  // the board has groups: even the first board made gives a whole game
+    EXPECT_EQ(replay(s, r), r.total);
 }
 
 // Undo all, then redo all, over random games: every board and score comes back exactly.

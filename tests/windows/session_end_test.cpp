@@ -1,8 +1,18 @@
 // The session ends while a best score is being entered: SIGTERM arrives
 // while the name dialog is open and again while the scores dialog is, on the
-// real window and a real settings file.
+// real window and a real settings file. An end that hangs is cut short by its
+// deadline, with the end's exit status; one that completes calls it off.
 #include <QtTest>
+#include <atomic>
+#include <condition_variable>
 #include <csignal>
+#include <mutex>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "registry_file.h"
 #include "session_end.h"
@@ -36,12 +46,71 @@ private:
     FileRegistry file_;
 };
 
+// An exit that only records how it was called, from the deadline's thread.
+struct RecordedExits {
+    std::atomic<int> calls{0};
+    std::atomic<int> lastStatus{-1};
+    SessionEndDeadline deadline(std::chrono::milliseconds limit) {
+        return {limit, [this](int status) {
+                    lastStatus = status;
+                    ++calls;
+                }};
+    }
+};
+
+// A modal dialog that will not close until it is allowed to: an end that hangs.
+class StubbornDialog final : public QDialog {
+public:
+    using QDialog::QDialog;
+    bool mayClose = false;
+    void reject() override {
+        if (mayClose) QDialog::reject();
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (mayClose) {
+            QDialog::closeEvent(event);
+        } else {
+            event->ignore();
+        }
+    }
+};
+
+// For a wait that has no bound of its own (a thread being joined): unless
+// disarmed (destroyed) within the bound, ends the test program with the message.
+class HangGuard {
+public:
+    HangGuard(std::chrono::seconds bound, const char* message)
+        : thread_([this, bound, message] {
+              std::unique_lock lock(mutex_);
+              if (!disarmed_.wait_for(lock, bound, [this] { return done_; })) qFatal("%s", message);
+          }) {}
+    ~HangGuard() {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        disarmed_.notify_all();
+        thread_.join();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable disarmed_;
+    bool done_ = false;
+    std::thread thread_;  // last: starts once the rest is ready
+};
+
 }  // namespace
 
 class SessionEndTest : public QObject {
     Q_OBJECT
 private slots:
     void aSecondSignalDuringTheEndNeitherKillsNorSavesTwice();
+    void anEndThatHangsIsCutShortWithItsExitStatus();
+    void anEndThatCompletesCallsItsDeadlineOff();
+    void theDeadlineEndsTheProgramWithTheStatus();
 };
 
 void SessionEndTest::aSecondSignalDuringTheEndNeitherKillsNorSavesTwice() {
@@ -73,6 +142,76 @@ void SessionEndTest::aSecondSignalDuringTheEndNeitherKillsNorSavesTwice() {
     QCOMPARE(loadSettings(again, options, table), StoreOutcome::Done);
     QCOMPARE(table.recordFor({1, 0, 5}).names[2], std::string("Zoë"));
     QCOMPARE(table.recordFor({1, 0, 5}).scores, (std::array<int32_t, 3>{9, 5, 3}));
+}
+
+// A dialog that refuses to close holds the end up: the deadline ends the
+// program with the end's status (the one a kill gives), while the dialog and
+// the window are still open.
+void SessionEndTest::anEndThatHangsIsCutShortWithItsExitStatus() {
+    RunningProgram p;
+    RecordedExits exits;
+    SessionEnd sessionEnd(p.window.get(), exits.deadline(std::chrono::milliseconds(200)));
+    StubbornDialog dialog(p.window.get());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget*>(&dialog));
+
+    sessionEnd.begin(128 + SIGTERM);
+    // Generous: the limit is 200 ms. (A failing QTRY_ macro would go on
+    // waiting for twice its timeout to report how late the condition came.)
+    QVERIFY2(QTest::qWaitFor([&] { return exits.calls.load() > 0; }, 10000),
+             "the deadline had not fired 10 s into an end held up by a dialog");
+    QCOMPARE(exits.calls.load(), 1);
+    QCOMPARE(exits.lastStatus.load(), 128 + SIGTERM);
+    QVERIFY(dialog.isVisible() && p.window->isVisible());  // it was the hanging end that was cut short
+
+    // Once the dialog gives in, the end goes on to its close; the deadline fired once.
+    dialog.mayClose = true;
+    QTRY_VERIFY(!p.window->isVisible());
+    QCOMPARE(exits.calls.load(), 1);
+}
+
+// An end that completes (through a modal dialog that closes as asked) calls
+// its deadline off: however long the limit, its thread ends when the
+// SessionEnd does, and the exit is never called.
+void SessionEndTest::anEndThatCompletesCallsItsDeadlineOff() {
+    RunningProgram p;
+    RecordedExits exits;
+    {
+        // Far longer than the guard's bound: only a deadline called off lets the destructor return in time.
+        auto sessionEnd = std::make_unique<SessionEnd>(p.window.get(), exits.deadline(std::chrono::hours(1)));
+        QDialog dialog(p.window.get());
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        sessionEnd->begin(128 + SIGHUP);
+        QTRY_VERIFY(!dialog.isVisible());
+        QTRY_VERIFY(!p.window->isVisible());
+        HangGuard guard(std::chrono::seconds(10),
+                        "the session end's destructor waited 10 s for its deadline: the deadline was not called off");
+        sessionEnd.reset();
+    }
+    QCOMPARE(exits.calls.load(), 0);
+}
+
+// The default deadline: the end's limit, and an exit that ends the program
+// with the status it is given (tried in a child process).
+void SessionEndTest::theDeadlineEndsTheProgramWithTheStatus() {
+    const SessionEndDeadline deadline;
+    QCOMPARE(deadline.limit.count(), kSessionEndLimitMs);
+#ifdef Q_OS_UNIX
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        deadline.exit(143);
+        ::_exit(1);  // not reached
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 143);
+#else
+    QSKIP("needs fork()");
+#endif
 }
 
 QTEST_MAIN(SessionEndTest)
