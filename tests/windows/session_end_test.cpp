@@ -17,6 +17,7 @@
 #include "registry_file.h"
 #include "session_end.h"
 #include "settings_store.h"
+#include "hang_guard.h"
 #include "window_fixture.h"
 
 using namespace qlx;
@@ -77,30 +78,6 @@ protected:
     }
 };
 
-// For a wait that has no bound of its own (a thread being joined): unless
-// disarmed (destroyed) within the bound, ends the test program with the message.
-class HangGuard {
-public:
-    HangGuard(std::chrono::seconds bound, const char* message)
-        : thread_([this, bound, message] {
-              std::unique_lock lock(mutex_);
-              if (!disarmed_.wait_for(lock, bound, [this] { return done_; })) qFatal("%s", message);
-          }) {}
-    ~HangGuard() {
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        disarmed_.notify_all();
-        thread_.join();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable disarmed_;
-    bool done_ = false;
-    std::thread thread_;  // last: starts once the rest is ready
-};
 
 }  // namespace
 
