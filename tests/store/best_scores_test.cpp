@@ -23,6 +23,7 @@ TEST(BestScores, ScoresRankAndEnterAsTheExamplesSay) {
         t.record(2, 3, 1) = {before, {"Ann", "Bob", "Cy"}};  // Falling Tiles, 20 x 15, 5 kinds
         const Configuration config{2, 2, 5};
         EXPECT_EQ(rankOfScore(t, config, score), rank);
+        EXPECT_EQ(isRanked(t, config, score), rank != kNotRanked);
         insertScore(t, config, score, "New");
         EXPECT_EQ(t.record(2, 3, 1), after);
         t.record(2, 3, 1) = {};

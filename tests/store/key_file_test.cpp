@@ -56,10 +56,18 @@ TEST(KeyFileFormat, WritesTheRegistryEditorsExportFormatAndReadsBackEveryValue) 
     const std::vector<RegValue> values = {
         sz("plain", "Zoë"), sz("quotes and backslashes", "\\\"\\\\\""), sz("empty", ""), sz("", "default"),
         {"zero inside", kRegSz, {'a', 0, 'b', 0}}, {"no terminator", kRegSz, {'a', 'b'}}, {"no bytes", kRegSz, {}},
-        {"line break", kRegSz, {'a', '\r', '\n', 'b', 0}}, {"odd type", 0x2B, {1, 2, 3}},
+        {"line break", kRegSz, {'a', '\r', '\n', 'b', 0}}, {"carriage return", kRegSz, {'a', '\r', 'b', 0}},
+        {"odd type", 0x2B, {1, 2, 3}}, {"dword", kRegDword, {0x2A, 0, 1, 0x80}},
         bin("empty binary", {}), bin("long", std::vector<uint8_t>(100, 0xA5)), {"short dword", kRegDword, {1, 2}},
         {"\\name\\ with \"everything\" =;[]@", kRegBinary, {0xFF}},
     };
+    // Hex lists wrap before a byte that would pass column 76 (counted in
+    // characters), never before the first, and go on indented by two.
+    const auto times = [](std::string_view s, int n) { std::string out; while (n-- > 0) out += s; return out; };
+    const std::string longName(70, 'n');
+    EXPECT_EQ(formatKeyFile(kKeyPath, {bin("Zoë", std::vector<uint8_t>(50, 0xA5)), bin(longName, {1, 2})}),
+              withHeader("\"Zo\xEB\"=hex:" + times("a5,", 22) + "\\\r\n  " + times("a5,", 24) + "\\\r\n  " +
+                         times("a5,", 3) + "a5\r\n\"" + longName + "\"=hex:01,\\\r\n  02\r\n"));
     const std::string text = formatKeyFile(kKeyPath, values);
     for (std::size_t pos = 0, end; (end = text.find("\r\n", pos)) != std::string::npos; pos = end + 2)
         EXPECT_LE(end - pos, 80u) << text.substr(pos, end - pos);
@@ -87,6 +95,9 @@ TEST(KeyFileFormat, ReadsWhatItCanOfADamagedFile) {
         {"cut after a continuation", kHead + a + "\"B\"=hex:01,\\\r\n", {x}},
         {"lines that do not parse, before one that does: bad hex, an unknown escape, text after the quote, a deletion",
          kHead + "\"B\"=hex:zz\r\n\"C\"=\"a\\nb\"\r\n\"D\"=\"a\" junk\r\n\"E\"=-\r\n" + a, {x}},
+        {"a byte of three digits, a number of nine", kHead + "\"B\"=hex:01,100\r\n\"C\"=dword:100000000\r\n" + a, {x}},
+        {"no line end after the last value, which may be cut short", kHead + a + "\"B\"=dword:1",
+         {x, {"B", kRegDword, {1, 0, 0, 0}}}},
         {"value outside a section", "REGEDIT4\r\n" + a, {}},
         {"another key", kHead + a + "[HKEY_CURRENT_USER\\Software\\Other]\r\n", {x}},
         {"a name twice: its first place, its last data", kHead + a + "\"B\"=\"z\"\r\n\"a\"=\"y\"\r\n",
@@ -131,6 +142,13 @@ TEST(KeyFileFormat, TextBeyondLatin1TurnsTheFileIntoTheUnicodeExportAndComesBack
     const ParsedKeyFile parsed = parseKeyFile(text, kKeyPath);
     EXPECT_TRUE(parsed.whole);
     EXPECT_EQ(parsed.values, values);
+    // A value's name or the key's path beyond Latin-1 makes the file Unicode as well.
+    const std::string kyiv = "HKEY_CURRENT_USER\\Software\\Київ";
+    for (const auto& [path, value] : {std::pair{std::string(kKeyPath), bin("Ω", {1})}, {kyiv, bin("A", {1})}}) {
+        const std::string other = formatKeyFile(path, {value});
+        EXPECT_TRUE(other.starts_with(utf16(u"Windows Registry Editor Version 5.00"))) << path;
+        EXPECT_EQ(parseKeyFile(other, path).values, std::vector<RegValue>{value}) << path;
+    }
     // Latin-1 read from a REGEDIT4 file comes in as UTF-8.
     EXPECT_EQ(parseKeyFile(withHeader("\"\xC6\"=\"Zo\xEB\"\r\n\"b\"=hex(1):e9,00"), kKeyPath).values,
               (std::vector<RegValue>{sz("Æ", "Zoë"), sz("b", "é")}));
@@ -165,19 +183,26 @@ TEST_F(StoreTest, TheKeyFindsEachOfManyValuesByNameWithoutRegardToCase) {
         ASSERT_TRUE(registry().setValue(key, "Value" + n, kRegBinary, std::vector<uint8_t>(n.begin(), n.end())));
     }
     ASSERT_TRUE(registry().setValue(key, "VALUE7", kRegSz, std::vector<uint8_t>{'x', 0}));  // replaces Value7
+    ASSERT_TRUE(registry().setValue(key, "Value8", kRegSz, std::vector<uint8_t>{'8'}));  // the same bytes as text
     // Bytes that are not UTF-8 are kept as the file gives them back.
     ASSERT_TRUE(registry().setValue(key, "broken", kRegSz, std::vector<uint8_t>{'a', 0xE9, 0}));
+    std::vector<uint8_t> back(16);
+    const QueryResult r = registry().queryValue(key, "BROKEN", back);
+    back.resize(r.size);
+    EXPECT_EQ((RegValue{"broken", r.type, back}), sz("broken", "a\uFFFD"));  // before the file gives it back so
     registry().closeKey(key);
     for (int i = 0; i < 2000; i += 37) {
         const std::string n = std::to_string(i);
         EXPECT_EQ(get("vAlUe" + n), (RegValue{"vAlUe" + n, kRegBinary, {n.begin(), n.end()}}));
     }
     EXPECT_EQ(get("value7"), sz("value7", "x"));
+    EXPECT_EQ(get("value8"), (RegValue{"value8", kRegSz, {'8'}}));
     EXPECT_EQ(get("loaded"), sz("loaded", "from the file"));
     EXPECT_EQ(get("broken"), sz("broken", "a\uFFFD"));
     EXPECT_EQ(get("Value2000"), std::nullopt);
     running_.reset();  // and as the next run reads the file
     EXPECT_EQ(get("value7"), sz("value7", "x"));
+    EXPECT_EQ(get("value8"), (RegValue{"value8", kRegSz, {'8'}}));
     EXPECT_EQ(get("broken"), sz("broken", "a\uFFFD"));
     EXPECT_EQ(parseKeyFile(readFile(keyFile()), kKeyPath).values.size(), 2002u);
 }
@@ -241,6 +266,14 @@ TEST_F(StoreTest, ASaveKeepsTheFilesModeAndOwner) {
         EXPECT_EQ(st.st_gid, root ? 65534u : ::getegid());
         EXPECT_EQ(get("1STATS1_1VAL"), bin("1STATS1_1VAL", {5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // it was saved
     }
+    // A key file the game makes has the bits 0666 that the umask leaves.
+    startOver();
+    const mode_t old = ::umask(027);
+    openKey();
+    ::umask(old);
+    struct stat st {};
+    ASSERT_EQ(::stat(keyFile().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 TEST(KeyFileFormat, TheConfigurationFolderComesFromAnAbsoluteXdgPathOrHome) {
@@ -313,6 +346,17 @@ struct FailingOps : FileOps {
     bool rename(const fs::path& from, const fs::path& to) override { return !atRename && FileOps::rename(from, to); }
 };
 
+// A file system without hard links, where a damaged file can be kept aside
+// only by moving it; with failKeep not even that.
+struct NoHardLinkOps : FileOps {
+    explicit NoHardLinkOps(bool failKeep) : failKeep(failKeep) {}
+    bool failKeep;
+    bool hardLink(const fs::path&, const fs::path&) override { return false; }
+    bool rename(const fs::path& from, const fs::path& to) override {
+        return !(failKeep && to.filename().string().find(".damaged") != std::string::npos) && FileOps::rename(from, to);
+    }
+};
+
 // Every file a player may have at the key file's place, from the start of a
 // run to its save: what the game starts with, and what the save does. Nothing
 // readable is lost (a file not read whole is kept aside before it is
@@ -366,6 +410,7 @@ TEST_F(StoreTest, EachFileAPlayerMayHaveStartsTheGameAndIsSavedOverOrLeftAlone) 
              writeFile(in / "1.0.reg.999999998.tmp", "fresh");  // a running copy's
          },
          chosen, zoe, ""},
+        {"exactly at the size limit", file(crlf + std::string(kLimit - crlf.size() - 2, ';') + "\r\n"), chosen, zoe, ""},
         damaged("empty", ""),
         damaged("cut off in its last value, which reads as another", crlf.substr(0, crlf.rfind("07")), chosen, zoe),
         damaged("over the size limit, not read at all",
@@ -379,6 +424,10 @@ TEST_F(StoreTest, EachFileAPlayerMayHaveStartsTheGameAndIsSavedOverOrLeftAlone) 
              writeFile(key.string() + ".damaged", ""), writeFile(key, "broken");
          },
          {1, 0, 0, 0, 5, 3, 3}, none, ".damaged.100"},
+        {"damaged, where files cannot be linked: moved aside", file("broken"), {1, 0, 0, 0, 5, 3, 3}, none, ".damaged",
+         Done, std::make_shared<NoHardLinkOps>(false)},
+        {"damaged, and it cannot be kept aside: never replaced", file("broken"), {1, 0, 0, 0, 5, 3, 3}, none, nullptr,
+         Done, std::make_shared<NoHardLinkOps>(true)},
         skipped("a link to /dev/null", linkTo("/dev/null")),
         skipped("a link to a folder", linkTo({}, [](auto& p, auto&) { writeFile(p / "note", "x"); })),
         skipped("a link to nothing", linkTo({})),
@@ -409,6 +458,9 @@ TEST_F(StoreTest, EachFileAPlayerMayHaveStartsTheGameAndIsSavedOverOrLeftAlone) 
             clampToPlayable(s);
             EXPECT_EQ(s, c.options);
             EXPECT_EQ(t.record(1, 1, 2), c.record);
+            BestScoreTable others = t;
+            others.record(1, 1, 2) = none;
+            EXPECT_EQ(others, allMissing()) << "a record the file does not hold";
             EXPECT_EQ(snapshot(root_), atStart) << "the load changed a file";
             for (int32_t score : {77, 78}) {  // the second save keeps no more aside
                 t.record(2, 4, 4).score(1) = score;
@@ -429,6 +481,78 @@ TEST_F(StoreTest, EachFileAPlayerMayHaveStartsTheGameAndIsSavedOverOrLeftAlone) 
         }
         EXPECT_EQ(after, before) << "the save changed other files";
     }
+}
+
+// A change reaches the disk when its key is closed: the new text into a
+// temporary file beside the key file, renamed over it, the folder flushed.
+// The close tells whether that worked; a close without a change writes nothing.
+TEST_F(StoreTest, AKeysChangesReachTheDiskThroughATemporaryFileWhenItIsClosed) {
+    struct Recording : FileOps {
+        std::vector<std::string> steps;
+        bool writeSynced(const fs::path& p, std::string_view bytes, const std::optional<FileOwnership>& like) override {
+            steps.push_back("write " + p.filename().string());
+            return FileOps::writeSynced(p, bytes, like);
+        }
+        bool rename(const fs::path& from, const fs::path& to) override {
+            steps.push_back("rename " + from.filename().string() + " to " + to.filename().string());
+            return FileOps::rename(from, to);
+        }
+        void syncFolder(const fs::path& folder) override {
+            steps.push_back("sync " + folder.string());
+            FileOps::syncFolder(folder);
+        }
+    };
+    writeFile(keyFile(), withHeader("\"A\"=\"x\""));
+    const auto ops = std::make_shared<Recording>();
+    running_ = std::make_unique<FileRegistry>(software_, ops);
+    RegKey key = openKey();
+    EXPECT_TRUE(registry().closeKey(key));
+    EXPECT_EQ(ops->steps, std::vector<std::string>{});
+    key = openKey();
+    ASSERT_TRUE(registry().setValue(key, "B", kRegBinary, std::vector<uint8_t>{1}));
+    EXPECT_TRUE(registry().closeKey(key));
+    const std::string temp = "1.0.reg." + std::to_string(::getpid()) + ".tmp";
+    EXPECT_EQ(ops->steps, (std::vector<std::string>{"write " + temp, "rename " + temp + " to 1.0.reg",
+                                                    "sync " + keyFile().parent_path().string()}));
+    EXPECT_EQ(readFile(keyFile()), withHeader("\"A\"=\"x\"\r\n\"B\"=hex:01\r\n"));
+
+    for (bool atRename : {false, true}) {
+        running_ = std::make_unique<FileRegistry>(software_, std::make_shared<FailingOps>(atRename));
+        key = openKey();
+        ASSERT_TRUE(registry().setValue(key, "C", kRegBinary, std::vector<uint8_t>{2}));
+        EXPECT_FALSE(registry().closeKey(key)) << (atRename ? "the rename failed" : "the write failed");
+    }
+    EXPECT_EQ(readFile(keyFile()), withHeader("\"A\"=\"x\"\r\n\"B\"=hex:01\r\n"));
+}
+
+// A key path names a key below "Software" and nothing else: a path with an
+// empty part, "." or "..", or a "/" is refused, and nothing is made for it.
+TEST_F(StoreTest, AKeyPathThatNamesNoKeyBelowSoftwareIsRefused) {
+    const RegKey software = registry().openSoftware().value();
+    for (std::string_view path : {"", "a\\\\b", "\\a", "a\\", ".", "..", "..\\x", "a\\..\\..\\x", "a\\.\\b", "a/b"}) {
+        EXPECT_EQ(registry().createKey(software, path, kSettingsKeyClass), std::nullopt) << path;
+        EXPECT_EQ(registry().lockKey(path), nullptr) << path;
+    }
+    EXPECT_TRUE(fs::is_empty(software_));
+    EXPECT_EQ(snapshot(root_).size(), 1u);  // the configuration folder alone
+}
+
+// Copies of the game take turns: while one holds the key's lock another
+// waits for it kKeyLockWaitMs, then goes on without; the lock is free again
+// as soon as its holder lets it go, and each key has its own.
+TEST_F(StoreTest, TheKeysLockIsHeldByOneCopyAtATime) {
+    FileRegistry mine(software_), other(software_);
+    std::unique_ptr<KeyLock> held = mine.lockKey(kSettingsKeyPath);
+    ASSERT_NE(held, nullptr);
+    const auto asked = std::chrono::steady_clock::now();
+    EXPECT_EQ(other.lockKey(kSettingsKeyPath), nullptr);
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(kKeyLockWaitMs)) << "gave up at once";
+    EXPECT_NE(other.lockKey("Orlenda\\Quellix\\2.0"), nullptr);
+    held.reset();
+    held = other.lockKey(kSettingsKeyPath);
+    EXPECT_NE(held, nullptr);
+    held.reset();
+    EXPECT_NE(mine.lockKey(kSettingsKeyPath), nullptr);
 }
 
 }  // namespace

@@ -39,6 +39,31 @@ std::vector<std::string> entries(const BestScoreTable& t, Configuration c = kSta
     return out;
 }
 
+// A registry whose "Software" cannot be opened at one call: the game's
+// folder or hive gone for a moment between the read and the write of a save.
+struct FlakyRegistry : Registry {
+    FlakyRegistry(std::unique_ptr<Registry> inner, int failingCall) : inner(std::move(inner)), failingCall(failingCall) {}
+    std::optional<RegKey> openSoftware() override {
+        return ++calls == failingCall ? std::nullopt : inner->openSoftware();
+    }
+    std::optional<CreatedKey> createKey(RegKey parent, std::string_view path, std::string_view keyClass) override {
+        return inner->createKey(parent, path, keyClass);
+    }
+    QueryResult queryValue(RegKey key, std::string_view name, std::span<uint8_t> buffer) override {
+        return inner->queryValue(key, name, buffer);
+    }
+    bool setValue(RegKey key, std::string_view name, uint32_t type, std::span<const uint8_t> data) override {
+        return inner->setValue(key, name, type, data);
+    }
+    bool closeKey(RegKey key) override { return inner->closeKey(key); }
+    void keepStoredCopy(RegKey key) override { inner->keepStoredCopy(key); }
+    std::unique_ptr<KeyLock> lockKey(std::string_view path) override { return inner->lockKey(path); }
+
+    std::unique_ptr<Registry> inner;
+    int failingCall;
+    int calls = 0;
+};
+
 class KeeperTest : public StoreTest {
 protected:
     Copy start() {
@@ -188,7 +213,76 @@ TEST_F(KeeperTest, AKeyWithoutOptionsTakesAllOfThisCopysOptions) {
     EXPECT_EQ(o, a.options);  // not the 0 that a key without options would load as
 }
 
+// A score that does not enter this copy's best scores is no change to keep:
+// a later save does not put it into a record that another copy cleared.
+TEST_F(KeeperTest, OnlyAScoreThatEntersTheBestScoresIsKept) {
+    Copy first = start();
+    for (int32_t score : {90, 80, 70}) first.enter(score, "Old");
+    first.save();
+    Copy a = start(), b = start();
+    a.enter(70, "Tie");  // equal to the third: does not enter
+    EXPECT_FALSE(a.keeper.hasUnsavedScores());
+    b.keeper.clearScores(b.table, kStandard);
+    b.save();
+    a.save();
+    EXPECT_EQ(entries(stored()), (std::vector<std::string>{"Anonoymous=0", "Anonoymous=0", "Anonoymous=0"}));
+}
+
+// A save that cannot read what is stored writes nothing (it would write over
+// the other copies' scores), and one that read but could not write keeps its
+// changes: either way the next save stores them.
+TEST_F(KeeperTest, ASaveThatFailsHalfWayWritesNothingAndKeepsItsChanges) {
+    for (int failingCall : {2, 3}) {  // 1 is the load; then the save's read, its write
+        SCOPED_TRACE(failingCall == 2 ? "the read failed" : "the write failed");
+        startOver();
+        Copy other = start();
+        other.enter(90, "Other");
+        other.save();
+        Copy a(std::make_unique<FlakyRegistry>(makeRegistry(), failingCall));
+        a.enter(50, "Mine");
+        a.options.tileSet = 4;
+        EXPECT_EQ(a.save(), StoreOutcome::SoftwareUnavailable);
+        EXPECT_TRUE(a.keeper.hasUnsavedScores());
+        Options o;
+        EXPECT_EQ(entries(stored(&o)), (std::vector<std::string>{"Other=90", "Anononymous=0", "Anononymous=0"}));
+        EXPECT_EQ(o.tileSet, 0);
+        EXPECT_EQ(a.save(), StoreOutcome::Done);
+        EXPECT_EQ(entries(stored(&o)), (std::vector<std::string>{"Other=90", "Mine=50", "Anononymous=0"}));
+        EXPECT_EQ(o.tileSet, 4);
+    }
+}
+
+// Without a registry nothing is stored: the game starts as on a first run,
+// and a save succeeds and keeps nothing for later.
+TEST(Keeper, WithoutARegistryTheGameStartsAsOnAFirstRunAndSavesNothing) {
+    SettingsKeeper keeper;
+    Options options;
+    BestScoreTable table;
+    EXPECT_EQ(keeper.load(options, table), StoreOutcome::Done);
+    EXPECT_EQ(options, firstRunOptions());
+    keeper.enterScore(table, kStandard, 5, "Solo");
+    EXPECT_EQ(entries(table)[0], "Solo=5");
+    EXPECT_TRUE(keeper.hasUnsavedScores());
+    EXPECT_EQ(keeper.save(options, table), StoreOutcome::Done);
+    EXPECT_FALSE(keeper.hasUnsavedScores());
+    EXPECT_EQ(entries(table)[0], "Solo=5");
+}
+
 #ifndef _WIN32
+// Stored options that a load turns into playable ones (mode 0, 3 kinds,
+// speed and time 0) are the game's own: saves over them, which keep them as
+// stored, keep no damaged copy aside.
+TEST_F(KeeperTest, OptionsThatALoadCorrectsAreNotKeptAsDamaged) {
+    const Options raw{0, 1, 1, 2, 3, 0, 0};
+    putRaw(raw);
+    Copy a = start();
+    a.enter(5, "Ann");
+    ASSERT_EQ(a.save(), StoreOutcome::Done);
+    ASSERT_EQ(a.save(), StoreOutcome::Done);
+    EXPECT_EQ(storedRaw(), raw);
+    EXPECT_FALSE(std::filesystem::exists(keyFile().string() + ".damaged"));
+}
+
 TEST_F(KeeperTest, AFailedSaveKeepsItsChangesForTheNextOne) {
     // The configuration folder is a file at first: "Software" cannot be opened.
     std::filesystem::create_directories(software_.parent_path());

@@ -75,4 +75,19 @@ TEST_F(StoreTest, ASaveStoresEveryValueByteForByteAndTheNextRunLoadsItExactly) {
     EXPECT_EQ(t, table);
 }
 
+// Each option outside the range the game plays goes back to its first-run
+// value on its own; values at the ends of their ranges stay.
+TEST(ClampToPlayable, PutsEachOptionOutsideItsRangeBackToItsFirstRunValue) {
+    const std::tuple<Options, Options, bool> cases[] = {  // before, after, changed
+        {{7, 3, 2, -1, 4, 19, 20}, {1, 3, 2, 0, 5, 19, 3}, true},
+        {{0, -1, 3, 5, 9, -1, 0}, {1, 0, 1, 0, 5, 3, 0}, true},
+        {{2, 0, 0, 4, 8, 0, 19}, {2, 0, 0, 4, 8, 0, 19}, false},
+        {firstRunOptions(), firstRunOptions(), false},
+    };
+    for (auto [options, after, changed] : cases) {
+        EXPECT_EQ(clampToPlayable(options), changed);
+        EXPECT_EQ(options, after);
+    }
+}
+
 }  // namespace qlx::test
