@@ -229,10 +229,19 @@ std::optional<CreatedKey> FileRegistry::createKey(RegKey parent, std::string_vie
 
     CreatedKey created;
     std::string text;
-    switch (readKeyFile(file, maxFileBytes_, k.file, text)) {
+    KeyFileState state = readKeyFile(file, maxFileBytes_, k.file, text);
+    if (state == KeyFileState::Missing) {
+        // A key exists from the moment it is created, as in the registry. Another
+        // copy of the game may have saved the key since it was found missing:
+        // its file is kept, and read.
+        switch (placeNewKeyFile(file, k.path)) {
+        case NewKeyFile::Placed: break;
+        case NewKeyFile::Failed: return std::nullopt;
+        case NewKeyFile::Exists: state = readKeyFile(file, maxFileBytes_, k.file, text); break;
+        }
+    }
+    switch (state) {
     case KeyFileState::Missing:
-        // A key exists from the moment it is created, as in the registry.
-        if (!writeKeyFile(file, k.path, {})) return std::nullopt;
         created.disposition = KeyDisposition::CreatedNew;
         break;
     case KeyFileState::Read: {
@@ -334,6 +343,33 @@ bool FileRegistry::writeKeyFile(const fs::path& file, const std::string& keyPath
     ops_->syncFolder(file.parent_path());
     keepBeforeWrite_.erase(file);
     return true;
+}
+
+// The empty file of a new key, put in place only where no file is (a hard
+// link fails where the name exists); on a file system without hard links it
+// is moved there.
+FileRegistry::NewKeyFile FileRegistry::placeNewKeyFile(const fs::path& file, const std::string& keyPath) {
+    removeStaleTemporaries(file);
+    std::error_code ec;
+    fs::path temp = file;
+    temp += ".";
+    temp += std::to_string(::getpid());
+    temp += ".tmp";
+    if (!ops_->writeSynced(temp, formatKeyFile(keyPath, {}), std::nullopt)) {
+        fs::remove(temp, ec);
+        return NewKeyFile::Failed;
+    }
+    if (ops_->hardLink(temp, file)) {
+        fs::remove(temp, ec);
+    } else if (fs::exists(fs::symlink_status(file, ec))) {
+        fs::remove(temp, ec);
+        return NewKeyFile::Exists;
+    } else if (!ops_->rename(temp, file)) {
+        fs::remove(temp, ec);
+        return NewKeyFile::Failed;
+    }
+    ops_->syncFolder(file.parent_path());
+    return NewKeyFile::Placed;
 }
 
 // Keeps file under the first free name of "<file>.damaged", "<file>.damaged.2",

@@ -136,6 +136,8 @@ private:
     // The key at subPath seen as a folder below parent; empty for a path
     // that names no key (empty, an empty part, "..", a "/").
     static std::filesystem::path folderOf(const std::filesystem::path& parent, std::string_view subPath);
+    enum class NewKeyFile { Placed, Exists, Failed };
+    NewKeyFile placeNewKeyFile(const std::filesystem::path& file, const std::string& keyPath);
     bool writeKeyFile(const std::filesystem::path& file, const std::string& keyPath,
                       const std::vector<RegValue>& values);
     bool keepAside(const std::filesystem::path& file);

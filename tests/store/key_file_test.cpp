@@ -218,7 +218,9 @@ TEST_F(StoreTest, NamesInLatin1KeepTheFileAsItWasAndOthersComeBackExactly) {
     for (int m = 1; m <= 2; ++m)
         for (int g = 1; g <= 4; ++g)
             for (int k = 1; k <= 4; ++k) {
-                const std::string prefix = "\"" + std::to_string(m) + "STATS" + std::to_string(k) + "_" + std::to_string(g);
+                std::string prefix = "\"";
+                prefix.append(std::to_string(m)).append("STATS").append(std::to_string(k)).append("_");
+                prefix.append(std::to_string(g));
                 const bool ours = m == 2 && g == 3 && k == 4;
                 expected += prefix + (ours ? "VAL\"=hex:84,03,00,00,5a,00,00,00,09,00,00,00\r\n"
                                            : "VAL\"=hex:00,00,00,00,00,00,00,00,00,00,00,00\r\n");
@@ -553,6 +555,41 @@ TEST_F(StoreTest, TheKeysLockIsHeldByOneCopyAtATime) {
     EXPECT_NE(held, nullptr);
     held.reset();
     EXPECT_NE(mine.lockKey(kSettingsKeyPath), nullptr);
+}
+
+// A copy of the game that starts while another saves: the key's file is
+// missing when the starting copy looks, and there when it makes the key. The
+// other copy's file, with its scores, is read and never replaced by an empty
+// one; on a file system without hard links as well.
+TEST_F(StoreTest, AKeySavedWhileAnotherCopyMakesItIsReadAndKept) {
+    struct SavedMeanwhile : NoHardLinkOps {
+        SavedMeanwhile(fs::path key, bool links) : NoHardLinkOps(false), key(std::move(key)), links(links) {}
+        fs::path key;
+        bool links;
+        bool writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>& like) override {
+            if (!fs::exists(key)) writeFile(key, formatKeyFile(kKeyPath, {sz("1STATS1_1_1", "Ann")}));  // the other copy's save
+            return FileOps::writeSynced(path, bytes, like);
+        }
+        bool hardLink(const fs::path& existing, const fs::path& link) override {
+            return links && FileOps::hardLink(existing, link);
+        }
+    };
+    for (const bool links : {true, false}) {
+        SCOPED_TRACE(links ? "hard links" : "no hard links");
+        fs::remove_all(software_);
+        FileRegistry registry(software_, std::make_shared<SavedMeanwhile>(keyFile(), links));
+        const std::optional<RegKey> software = registry.openSoftware();
+        ASSERT_TRUE(software);
+        const std::optional<CreatedKey> key = registry.createKey(*software, kSettingsKeyPath, kSettingsKeyClass);
+        ASSERT_TRUE(key);
+        if (!links) continue;  // a rename replaces: only a hard link can refuse a name that is taken
+        EXPECT_EQ(key->disposition, KeyDisposition::OpenedExisting);
+        std::array<uint8_t, 32> buffer{};
+        EXPECT_TRUE(registry.queryValue(key->key, "1STATS1_1_1", buffer).ok());
+        registry.closeKey(key->key);
+        EXPECT_NE(readFile(keyFile()).find("Ann"), std::string::npos);
+        EXPECT_EQ(snapshot(software_ / "Orlenda" / "Quellix").size(), 1u);  // no temporary file left
+    }
 }
 
 }  // namespace
