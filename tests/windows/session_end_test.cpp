@@ -15,6 +15,7 @@
 #endif
 
 #include "registry_file.h"
+#include "searches.h"
 #include "session_end.h"
 #include "settings_store.h"
 #include "hang_guard.h"
@@ -97,8 +98,10 @@ void SessionEndTest::aSecondSignalDuringTheEndNeitherKillsNorSavesTwice() {
     stored.recordFor({1, 0, 5}) = {{9, 5, 1}, {"Ann", "Ben", "Cy"}};
     saveSettings(registry, firstRunOptions(), stored);
     registry.saves = 0;
-    RunningProgram p(&registry);
+    // A best-found search without a limit, still running when the session ends.
+    RunningProgram p(&registry, {kHintBudget, SearchBudget{}});
     SessionEnd sessionEnd(p.window.get());
+    QCOMPARE(p.window->searches().runner(SearchKind::BestFound).threadsRunning(), 1);
     p.setBoard({"123455"});  // one pair: 3 points, the third place
     DialogAnswers answers;
     answers.then([](QDialog* d) {
@@ -109,6 +112,8 @@ void SessionEndTest::aSecondSignalDuringTheEndNeitherKillsNorSavesTwice() {
     p.click(12, 10);
     QTRY_VERIFY(!p.window->isVisible());
     QVERIFY(sessionEnd.ending());
+    // The window's unload, which the end makes while its deadline still runs, stopped the search and waited for it.
+    QCOMPARE(p.window->searches().runner(SearchKind::BestFound).threadsRunning(), 0);
     QCOMPARE(answers.titles.front(), QStringLiteral("Best Score"));
     QCOMPARE(registry.saves, 2);  // the score as its dialog closed, then the end's own save: none for the second signal
     QCOMPARE(sessionEnd.exitStatus(), 128 + SIGTERM);
