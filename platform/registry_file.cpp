@@ -118,6 +118,17 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The name of this process's temporary file beside file, "<file>.<pid>.tmp";
+// those that killed copies of the game left behind are removed first.
+fs::path temporaryFor(const fs::path& file) {
+    removeStaleTemporaries(file);
+    fs::path temp = file;
+    temp += ".";
+    temp += std::to_string(::getpid());
+    temp += ".tmp";
+    return temp;
+}
+
 }  // namespace
 
 // ---- The file operations ----
@@ -322,12 +333,8 @@ void FileRegistry::keepStoredCopy(RegKey key) {
 // it, flushed, renamed over it.
 bool FileRegistry::writeKeyFile(const fs::path& file, const std::string& keyPath,
                                 const std::vector<RegValue>& values) {
-    removeStaleTemporaries(file);
+    const fs::path temp = temporaryFor(file);
     std::error_code ec;
-    fs::path temp = file;
-    temp += ".";
-    temp += std::to_string(::getpid());
-    temp += ".tmp";
     std::optional<FileOwnership> like;
     if (struct stat st {}; ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         like = FileOwnership{static_cast<uint32_t>(st.st_mode & 0777), st.st_uid, st.st_gid};
@@ -349,12 +356,8 @@ bool FileRegistry::writeKeyFile(const fs::path& file, const std::string& keyPath
 // link fails where the name exists); on a file system without hard links it
 // is moved there.
 FileRegistry::NewKeyFile FileRegistry::placeNewKeyFile(const fs::path& file, const std::string& keyPath) {
-    removeStaleTemporaries(file);
+    const fs::path temp = temporaryFor(file);
     std::error_code ec;
-    fs::path temp = file;
-    temp += ".";
-    temp += std::to_string(::getpid());
-    temp += ".tmp";
     if (!ops_->writeSynced(temp, formatKeyFile(keyPath, {}), std::nullopt)) {
         fs::remove(temp, ec);
         return NewKeyFile::Failed;
