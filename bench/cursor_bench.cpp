@@ -35,7 +35,7 @@ struct Running {
     HelpWindow help;
     RoomyScreen screen;
     GameRandom random;  // the first deal, as at start-up
-    Services services{messages, sound, pause, web, help, screen, random, nullptr, ".", {std::nullopt, std::nullopt}};
+    Services services{messages, sound, pause, web, help, screen, nullptr, ".", {std::nullopt, std::nullopt}};
     Program program{random};
     std::unique_ptr<MainWindow> window;
     explicit Running(bool oneKind) {

@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     qlx::QtScreenMetrics screen;
     qlx::GameRandom random;
     auto registry = qlx::makeUserRegistry();
-    qlx::Services services{messages, sound,  pause, web, help, screen, random, registry.get(),
+    qlx::Services services{messages, sound,  pause, web, help, screen, registry.get(),
                            QCoreApplication::applicationDirPath().toStdString()};
 
     qlx::Program program{random};

@@ -37,7 +37,6 @@ struct Services {
     WebLink& web;
     HelpViewer& help;
     const ScreenMetrics& screen;
-    UniformSource& random;
     Registry* registry;     // the settings key; none: nothing is loaded or saved
     std::string appFolder;  // the folder of the executable, without a trailing separator
     SearchBudgets searchBudgets{};  // Hint and "Best found"

@@ -126,7 +126,7 @@ struct RunningProgram {
     RecordingHelp help;
     FixedScreen screen;
     GameRandom random;
-    Services services{messages, sound, pause, web, help, screen, random, nullptr, "/opt/quellix"};
+    Services services{messages, sound, pause, web, help, screen, nullptr, "/opt/quellix"};
     Program program{random};
     std::unique_ptr<MainWindow> window;
 
