@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "clock.h"
+#include "deal_number.h"
 
 namespace qlx {
 
@@ -29,6 +30,7 @@ void append(FlowOutcome& into, FlowOutcome&& more) {
     if (more.fallingPeriod) into.fallingPeriod = more.fallingPeriod;
     for (SearchOrder& o : more.searches) into.searches.push_back(o);
     if (more.bestFoundShown) into.bestFoundShown = more.bestFoundShown;
+    if (more.nextStepIn) into.nextStepIn = more.nextStepIn;
 }
 
 }  // namespace
@@ -36,7 +38,8 @@ void append(FlowOutcome& into, FlowOutcome&& more) {
 bool FlowOutcome::empty() const {
     return frames.empty() && !scoreChanged && !clockChanged && !started && !pauseChanged && !assistChanged &&
            !cursor && speech.empty() && !end && clockTimer == TimerAction::Keep &&
-           fallingTimer == TimerAction::Keep && !fallingPeriod && searches.empty() && !bestFoundShown;
+           fallingTimer == TimerAction::Keep && !fallingPeriod && searches.empty() && !bestFoundShown &&
+           !nextStepIn;
 }
 
 // The board is laid out for the options from the first, so that a window can
@@ -80,21 +83,47 @@ FlowOutcome GameFlow::setOptions(const Options& options) {
 
 // ---------------------------------------------------------------- a game
 
-FlowOutcome GameFlow::start() {
+FlowOutcome GameFlow::start() { return begin(false, false); }
+
+FlowOutcome GameFlow::restart() {
+    if (!canRestart() || !random_->seek(*deal_)) return {};
+    return begin(true, true);
+}
+
+FlowOutcome GameFlow::playDeal(uint64_t number) {
+    if (number > kMaxDealNumber || !random_->seek(number)) return {};
+    return begin(true, false);
+}
+
+// A deal begins: a new one (start), or a known one, by its number or again.
+// The deal's number is the random source's place before the board is filled.
+FlowOutcome GameFlow::begin(bool known, bool again) {
     FlowOutcome out;
+    // The same board again keeps the best line found on it, or the search still looking.
+    const Options& o = state_.options;
+    const bool sameBoard = again && dealOptions_.gameMode == o.gameMode &&
+                           dealOptions_.gridSizeIndex == o.gridSizeIndex && dealOptions_.numColors == o.numColors;
     started_ = true;
     over_ = false;
     endReason_.reset();
     paused_ = false;
     assisted_ = false;
-    bestFound_.reset();
+    known_ = known;
+    replay_.reset();
+    if (!sameBoard) {
+        bestFound_.reset();
+        bestLine_.clear();
+    }
     history_.clear();
     cancel(out, SearchKind::Hint);
 
     resetBoard(state_);
     state_.clockSeconds = mode() == kFallingTiles ? timeLimitFor(state_.options.fallTimeIndex) : 0;
     state_.score = 0;
+    deal_ = random_->position();
+    dealOptions_ = state_.options;
     fillBoard(state_, *random_);
+    dealt_ = state_.board;
     // A keyboard player finds the cursor on the new board's start cell; for a
     // mouse player it stays hidden until an arrow key shows it. The board's
     // focus tells it, so the cursor itself is not told.
@@ -108,8 +137,17 @@ FlowOutcome GameFlow::start() {
     out.clockTimer = TimerAction::Start;
     out.fallingTimer = TimerAction::Start;
     out.fallingPeriod = fallingPeriod();
-    cancel(out, SearchKind::BestFound);
-    if (mode() == kStandardGame) out.searches.push_back(order(SearchKind::BestFound));
+    if (!sameBoard || (!bestFound_ && bestFoundTicket_ == 0)) {
+        cancel(out, SearchKind::BestFound);
+        if (mode() == kStandardGame) out.searches.push_back(order(SearchKind::BestFound));
+    }
+    if (known && deal_) {
+        Utterance said;
+        said.kind = Utterance::Kind::Deal;
+        said.deal = *deal_;
+        said.again = again;
+        out.speech.push_back(said);
+    }
     return out;
 }
 
@@ -220,8 +258,8 @@ void GameFlow::endGame(FlowOutcome& out, EndReason reason, std::optional<int32_t
     said.score = state_.score;
     said.lastMovePoints = lastMovePoints;
     out.speech.push_back(said);
-    // A game played with Undo or Hint does not enter the best scores.
-    out.end = GameEnd{reason, state_.score, !assisted_};
+    // A game played with Undo or Hint, or on a known deal, does not enter the best scores.
+    out.end = GameEnd{reason, state_.score, !assisted_ && !known_};
     out.bestFoundShown = bestFoundShown();
 }
 
@@ -274,6 +312,46 @@ FlowOutcome GameFlow::redo() {
     return moveOutcome(history_.redo(state_), cell);
 }
 
+FlowOutcome GameFlow::undoAll() {
+    if (!canUndo()) return {};
+    FlowOutcome out;
+    cancel(out, SearchKind::Hint);
+    Cell first;
+    while (history_.canUndo()) first = history_.undo(state_);
+    markAssisted(out);
+    out.scoreChanged = true;
+    out.frames.push_back(frame(state_.board));
+    setCursor(out, first);
+    return out;
+}
+
+// The moves are played again as the rules play them, and only the board they
+// leave is shown; what they scored together is said as one move's points.
+FlowOutcome GameFlow::redoAll() {
+    if (!canRedo()) return {};
+    FlowOutcome out;
+    cancel(out, SearchKind::Hint);
+    const int32_t before = state_.score;
+    bool gameOver = false;
+    while (history_.canRedo() && !gameOver) gameOver = history_.redo(state_).gameOver;
+    const auto points = static_cast<int32_t>(static_cast<uint32_t>(state_.score) - static_cast<uint32_t>(before));
+    out.scoreChanged = true;
+    out.assistChanged = true;
+    out.frames.push_back(frame(state_.board));
+    if (cursor_) setCursor(out, nearestTile(state_, *cursor_), false);
+    if (gameOver) {
+        endGame(out, EndReason::NoGroupLeft, points);
+    } else {
+        Utterance said;
+        said.kind = Utterance::Kind::Move;
+        said.points = points;
+        said.score = state_.score;
+        said.now = cursorView();
+        out.speech.push_back(said);
+    }
+    return out;
+}
+
 FlowOutcome GameFlow::hint() {
     if (!canHint()) return {};
     FlowOutcome out;
@@ -294,7 +372,92 @@ FlowOutcome GameFlow::searchAnswered(SearchKind kind, uint64_t ticket, const Sea
     if (ticket == 0 || ticket != bestFoundTicket_) return out;
     bestFoundTicket_ = 0;
     bestFound_ = result.total;
+    bestLine_ = result.moves;
     out.bestFoundShown = bestFoundShown();
+    out.assistChanged = true;  // the line can be shown
+    return out;
+}
+
+// ---------------------------------------------------------------- the best line
+
+bool GameFlow::canShowBestLine() const { return bestFoundShown().has_value() && !bestLine_.empty() && !replay_; }
+
+FlowOutcome GameFlow::showBestLine() {
+    if (!canShowBestLine()) return {};
+    FlowOutcome out;
+    replay_ = Replay{state_.board, state_.score, cursor_};
+    state_.board = dealt_;
+    state_.score = 0;
+    setCursor(out, std::nullopt, false);
+    out.frames.push_back(frame(state_.board));
+    out.scoreChanged = true;
+    out.assistChanged = true;
+    Utterance said;
+    said.kind = Utterance::Kind::BestLine;
+    said.score = *bestFound_;
+    said.moves = static_cast<int32_t>(bestLine_.size());
+    out.speech.push_back(said);
+    out.nextStepIn = kReplayStartPause;
+    return out;
+}
+
+// Each move in three steps: its group outlined, the outline lifted, the move.
+FlowOutcome GameFlow::bestLineStep() {
+    if (!replay_ || replay_->next >= bestLine_.size()) return {};
+    FlowOutcome out;
+    const Cell cell = bestLine_[replay_->next];
+    switch (replay_->step) {
+        case Replay::Step::Outline:
+            setCursor(out, cell, false);
+            replay_->step = Replay::Step::Lift;
+            out.nextStepIn = kReplayOutlinePause;
+            return out;
+        case Replay::Step::Lift:
+            setCursor(out, std::nullopt, false);
+            replay_->step = Replay::Step::Move;
+            out.nextStepIn = 0;
+            return out;
+        case Replay::Step::Move: break;
+    }
+    replay_->step = Replay::Step::Outline;
+    ++replay_->next;
+    const MoveOutcome move = playMove(state_, cell);
+    if (move.result == MoveOutcome::Result::Cleared) {
+        out.scoreChanged = true;
+        out.frames.push_back(BoardFrame{move.gap, cell, move.points, kGapPause});
+        out.frames.push_back(frame(move.fallen, kFallenPause));
+        out.frames.push_back(frame(state_.board));
+        Utterance said;
+        said.kind = Utterance::Kind::Move;
+        said.points = move.points;
+        said.score = state_.score;
+        out.speech.push_back(said);
+    } else {
+        replay_->next = bestLine_.size();  // a line that does not fit the board ends here
+    }
+    if (replay_->next < bestLine_.size()) {
+        out.nextStepIn = kReplayMovePause;
+    } else {
+        Utterance said;
+        said.kind = Utterance::Kind::BestLine;
+        said.score = state_.score;
+        said.moves = static_cast<int32_t>(bestLine_.size());
+        said.finished = true;
+        out.speech.push_back(said);
+    }
+    return out;
+}
+
+FlowOutcome GameFlow::stopBestLine() {
+    if (!replay_) return {};
+    FlowOutcome out;
+    state_.board = replay_->board;
+    state_.score = replay_->score;
+    setCursor(out, replay_->cursor, replay_->cursor.has_value());
+    replay_.reset();
+    out.frames.push_back(frame(state_.board));
+    out.scoreChanged = true;
+    out.assistChanged = true;
     return out;
 }
 

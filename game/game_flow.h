@@ -37,6 +37,12 @@ inline constexpr int kFallenPause = 100;
 // The clock ticks every second.
 inline constexpr int kClockPeriod = 1000;
 
+// The pauses of the best line's replay, in milliseconds: before its first
+// move, the group outlined before it goes, and between one move and the next.
+inline constexpr int kReplayStartPause = 1000;
+inline constexpr int kReplayOutlinePause = 700;
+inline constexpr int kReplayMovePause = 300;
+
 // One picture of the board to show, then to hold for pauseAfter milliseconds
 // before the next picture (0: the next follows at once).
 struct BoardFrame {
@@ -65,6 +71,8 @@ struct Utterance {
                    // reads otherwise than with the batch just entered
         TimeLeft,  // secondsLeft: 60, 30 or 10 in a Falling Tiles game
         End,       // the final score; lastMovePoints when a move ended the game
+        Deal,      // a deal chosen by its number, or restarted (again), begins: its number
+        BestLine,  // the best line's replay: its total (score) and moves; finished at its end
     };
     Kind kind = Kind::Move;
     int32_t points = 0;
@@ -72,6 +80,10 @@ struct Utterance {
     int32_t secondsLeft = 0;
     std::optional<int32_t> lastMovePoints;
     std::optional<CellView> now;
+    uint64_t deal = 0;
+    bool again = false;
+    int32_t moves = 0;
+    bool finished = false;
 };
 
 // What a timer should do.
@@ -118,6 +130,7 @@ struct FlowOutcome {
     std::optional<int32_t> fallingPeriod;  // milliseconds: the falling timer's new period, applied at once
     std::vector<SearchOrder> searches;     // in order
     std::optional<int32_t> bestFoundShown; // "Best found" is to be shown with this total
+    std::optional<int> nextStepIn;         // the best line's replay goes on: bestLineStep() after this pause (ms)
 
     bool empty() const;
 };
@@ -139,6 +152,17 @@ public:
     // In progress and not paused: moves, ticks, Hint and Undo are taken.
     bool running() const { return inProgress() && !paused_; }
     bool assisted() const { return assisted_; }
+    // The deal was restarted or chosen by its number: its player may know it,
+    // so it does not enter the best scores.
+    bool knownDeal() const { return known_; }
+    // The number of the deal in play (see deal_number.h); nothing before the
+    // first deal, or with a random source that cannot name its places.
+    std::optional<uint64_t> dealNumber() const { return deal_; }
+    bool canRestart() const { return started_ && deal_.has_value(); }
+    bool canPlayDeal() const { return random_->position().has_value(); }
+    // A Standard game is over and the search has found a line: it can be replayed.
+    bool canShowBestLine() const;
+    bool showingBestLine() const { return replay_.has_value(); }
     bool canUndo() const;
     bool canRedo() const;
     bool canHint() const { return running(); }
@@ -169,6 +193,13 @@ public:
     // score 0, the history forgotten, the game neither paused nor over nor
     // assisted. The cursor stays shown (on its start cell) if it was shown.
     FlowOutcome start();
+    // The deal in play once more from its start: the same board, and in
+    // Falling Tiles the same batches; the clock from the start, the score 0.
+    // The deal is known from then on.
+    FlowOutcome restart();
+    // The deal of that number (0..kMaxDealNumber) with the options in force; a known deal.
+    // Nothing for a number out of range.
+    FlowOutcome playDeal(uint64_t number);
     // A press on the board: the cursor hides, and the cell, when it holds a
     // tile, is played. Nothing while the game is not running.
     FlowOutcome press(std::optional<Cell> cell);
@@ -184,8 +215,22 @@ public:
     FlowOutcome resume();
     FlowOutcome undo();
     FlowOutcome redo();
+    // Every move taken back, or played again, at once: one picture of the
+    // board. Allowed exactly when Undo, or Redo, is.
+    FlowOutcome undoAll();
+    FlowOutcome redoAll();
     FlowOutcome hint();
     FlowOutcome searchAnswered(SearchKind kind, uint64_t ticket, const SearchResult& result);
+
+    // The best line found, played on the deal as it was dealt, move by move:
+    // the cursor outlines the group, then the move is shown with its pauses
+    // and said. Each outcome asks for the next step after its pause
+    // (nextStepIn); the last move's board stays until stopBestLine(), which
+    // brings back the finished game as it was. It is shown only: no score,
+    // no end and no record change.
+    FlowOutcome showBestLine();
+    FlowOutcome bestLineStep();
+    FlowOutcome stopBestLine();
 
     // The cursor of keyboard play: an arrow key (kRight, kDown, kLeft, kUp;
     // the first one shows the cursor on its start cell), the largest group,
@@ -207,6 +252,7 @@ private:
     SearchOrder order(SearchKind kind);
     void cancel(FlowOutcome& out, SearchKind kind);
     void markAssisted(FlowOutcome& out);
+    FlowOutcome begin(bool known, bool again);
 
     UniformSource* random_;
     GameState state_;
@@ -221,6 +267,22 @@ private:
     uint64_t nextTicket_ = 1;
     uint64_t hintTicket_ = 0;       // 0: no hint awaited
     uint64_t bestFoundTicket_ = 0;  // 0: none awaited
+
+    std::optional<uint64_t> deal_;  // the number of the deal in play
+    Options dealOptions_;           // the options it was dealt with
+    bool known_ = false;
+    Cells dealt_{};                 // its board as dealt
+    std::vector<Cell> bestLine_;    // the moves of the best found total, on that board
+
+    // The best line's replay: the finished game to come back to, and where the replay is.
+    struct Replay {
+        Cells board{};
+        int32_t score = 0;
+        std::optional<Cell> cursor;
+        std::size_t next = 0;  // the move to show next
+        enum class Step { Outline, Lift, Move } step = Step::Outline;
+    };
+    std::optional<Replay> replay_;
 };
 
 }  // namespace qlx

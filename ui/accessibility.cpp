@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QPointer>
@@ -88,6 +89,9 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return QStringLiteral("Board");
         if (t == QAccessible::Description && board()->isFrozen()) return QStringLiteral("Game over");
+        if (t == QAccessible::Description && board()->flow() && board()->flow()->dealNumber()) {
+            return QCoreApplication::translate("qlx::BoardTable", "Deal number %1").arg(*board()->flow()->dealNumber());
+        }
         return QAccessibleWidget::text(t);
     }
 

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "accessibility.h"
@@ -105,6 +106,22 @@ QString spokenText(const GameState& s, const Utterance& said) {
         case Utterance::Kind::End:
             if (!said.lastMovePoints) return endSpeech(said.score);
             return QStringLiteral("%1 points. ").arg(*said.lastMovePoints) + endSpeech(said.score);
+        case Utterance::Kind::Deal:
+            return said.again ? QCoreApplication::translate("qlx::Announcer", "Deal number %1 again, from its start.")
+                                    .arg(said.deal)
+                              : QCoreApplication::translate("qlx::Announcer", "Deal number %1.").arg(said.deal);
+        case Utterance::Kind::BestLine:
+            if (said.finished) {
+                return QCoreApplication::translate("qlx::Announcer",
+                                                   "End of the best line: %1 points. A key or a click returns to "
+                                                   "your game.")
+                    .arg(said.score);
+            }
+            return QCoreApplication::translate("qlx::Announcer",
+                                               "The best line found: %1 points in %2 moves. A key or a click stops "
+                                               "it.")
+                .arg(said.score)
+                .arg(said.moves);
     }
     return {};
 }

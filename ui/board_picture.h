@@ -45,6 +45,7 @@ public:
     // names of the cells that assistive technology reads are taken from it.
     void setFlow(const GameFlow* flow) { flow_ = flow; }
     const GameState* game() const { return flow_ ? &flow_->state() : nullptr; }
+    const GameFlow* flow() const { return flow_; }
 
     // The cell cursor as shown: on a cell, or hidden (nothing). Showing it
     // outlines the group under it, repaints, and tells assistive technology

@@ -71,6 +71,7 @@ void MainWindow::showOutcome(const FlowOutcome& out) {
     for (const SearchOrder& order : out.searches) searches_->carryOut(order, flow_.state());
     if (out.pauseChanged) showPause();
     if (out.assistChanged) assist_->show(flow_);
+    if (out.assistChanged) showDeals();
     if (out.started) {
         statsFrame_->showNewGame(flow_.mode(), TwipScale(services_.screen));
         showBestScore();

@@ -20,6 +20,8 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QMenu;
+class QTimer;
 class QPushButton;
 
 namespace qlx {
@@ -27,6 +29,7 @@ namespace qlx {
 class Announcer;
 class AssistView;
 class BoardPicture;
+class DealView;
 class Searches;
 class StatsPanel;
 
@@ -87,6 +90,15 @@ public:
     void undoChosen();
     void redoChosen();
     void hintChosen();
+    // Deals that can be named and played again (main_window_deals.cpp).
+    void undoAllChosen();
+    void redoAllChosen();
+    void restartChosen();
+    void playDealChosen();
+    // The best line found is replayed; any key or click stops it.
+    void showBestChosen();
+    void bestLineStep();
+    void stopBestLine();
     void searchAnswered(SearchKind kind, uint64_t ticket, const SearchResult& result);
     // Cancels every search and waits for its thread (the end of the program).
     void stopSearches();
@@ -118,6 +130,8 @@ public:
     const TilePictures& tilePictures() const { return tilePictures_; }
     // Undo, Redo, Hint, "Best found" and the assisted mark, as shown.
     AssistView& assist() const { return *assist_; }
+    // Undo All, Redo All, the deal's commands and the known deal's mark, as shown.
+    DealView& deals() const { return *deals_; }
     const Searches& searches() const { return *searches_; }
     // The game shown.
     const GameFlow& flow() const { return program_.flow; }
@@ -143,6 +157,9 @@ private:
     void waitForEndSpeech();
     void showPause();
     void applyTimers(const FlowOutcome& outcome);
+    void buildDeals(QMenu* gameMenu);  // the deal's commands and mark (main_window_deals.cpp)
+    void showReplay(const FlowOutcome& outcome);
+    void showDeals();
 
     // A new game of the options in force on a fresh board.
     void newGame();
@@ -172,6 +189,9 @@ private:
     GameTimer clockTimer_;
     GameTimer fallingTimer_;
     AssistView* assist_ = nullptr;
+    DealView* deals_ = nullptr;
+    QTimer* replayTimer_ = nullptr;  // the best line's next step
+    QObject* replayStopper_ = nullptr;  // while the best line plays: any key or click stops it
     Searches* searches_ = nullptr;
 
     QAction* pauseAction_ = nullptr;

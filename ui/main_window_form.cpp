@@ -119,6 +119,7 @@ void MainWindow::buildMenus() {
     game->addSeparator();
     pauseAction_ = game->addAction(QStringLiteral("Pause"), this, &MainWindow::pauseChosen);
     assist_->addMenuItems(game);
+    buildDeals(game);
     game->addSeparator();
     game->addAction(QStringLiteral("Scores"), this, &MainWindow::scoresChosen);
     game->addSeparator();
