@@ -88,6 +88,7 @@ void DealNumberDialog::tryAccept() {
                                 .arg(text.trimmed().left(40), maxText()));
     message_->setAccessibleName(message_->text());
     message_->show();
+    adjustSize();
     edit_->setFocus();
     edit_->selectAll();
 }
