@@ -24,7 +24,7 @@ namespace {
 // click not also a move.
 class ReplayStopper : public QObject {
 public:
-    ReplayStopper(MainWindow* window) : QObject(window), window_(window) {}
+    explicit ReplayStopper(MainWindow* window) : QObject(window), window_(window) {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
