@@ -63,7 +63,7 @@ const std::vector<Golden> kGolden = {
       "311422311345", "552142343322", "355212551324", "234332123424", "423352212521"}},
 };
 
-TEST_F(DealTest, ANumberDealsTheSameBoardOnEveryRunAndANumberOutOfRangeNothing) {
+TEST_F(DealTest, ANumberDealsItsGoldenBoardAndOneOutOfRangeDealsNothing) {
     for (const Golden& g : kGolden) {
         use(g.mode);
         const FlowOutcome out = flow.playDeal(g.number);
