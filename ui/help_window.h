@@ -1,6 +1,7 @@
 // The help viewer, done with Qt: one window for the help file, beside the game.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -17,6 +18,8 @@ namespace qlx {
 // The window does not keep the program running once the game's window has
 // closed, and is deleted with this object.
 class HelpWindow final : public HelpViewer {
+    Q_DECLARE_TR_FUNCTIONS(qlx::HelpWindow)
+
 public:
     HelpWindow();
     ~HelpWindow() override;

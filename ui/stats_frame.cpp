@@ -7,6 +7,7 @@
 #include "accessibility.h"
 #include "assist_view.h"
 #include "clock.h"
+#include "language.h"
 #include "options.h"
 #include "ui_look.h"
 
@@ -31,8 +32,8 @@ void StatsFrame::paintEvent(QPaintEvent*) {
     p.drawText(QPoint(7, baseline), title());
 }
 
-StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
-    : StatsFrame(QStringLiteral("Statistics"), parent) {
+//: The caption of the panel beside the board.
+StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent) : StatsFrame(tr("Statistics"), parent) {
     setObjectName(QStringLiteral("statsFrame"));
     setFont(uiFont(9.75, true));
     setBackground(this, kWindowBackground);
@@ -45,15 +46,20 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
     const int labelTop = tw.y(120) + QFontMetrics(uiFont(8.25)).ascent() - QFontMetrics(uiFont(8.25)).capHeight();
     const int shift = std::max(0, captionBottom - labelTop + 1);
 
-    QLabel* scoreCaption = designLabel(this, "scoreCaption", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
+    //: A caption in the panel, over the score. The two leading blanks are deliberate in English; translate the
+    //: word by its meaning.
+    QLabel* scoreCaption = designLabel(this, "scoreCaption", tr("  Score"), tw, 270, 120, uiFont(8.25));
     setTextColor(scoreCaption, kCaptionBlue);
     scoreLabel_ = designLabel(this, "scoreLabel", QStringLiteral("Label2"), tw, 195, 375, uiFont(9.75, true), true);
     setBackground(scoreLabel_, kWindowBackground);
-    QLabel* bestScoreCaption = designLabel(this, "bestScoreCaption", QStringLiteral(" Best Score"), tw, -15, 975, uiFont(9.75));
+    //: A caption in the panel, over the best score of this grid, mode and number of kinds. The leading blank is
+    //: deliberate in English; translate the words by their meaning.
+    QLabel* bestScoreCaption = designLabel(this, "bestScoreCaption", tr(" Best Score"), tw, -15, 975, uiFont(9.75));
     setTextColor(bestScoreCaption, kCaptionBlue);
     bestScoreLabel_ = designLabel(this, "bestScoreLabel", QStringLiteral("dsgerte "), tw, 75, 1215, uiFont(9.75, true), true);
     setBackground(bestScoreLabel_, kBestScoreBackground);
-    timeCaption_ = designLabel(this, "timeCaption", QStringLiteral("Time"), tw, 255, 1950, uiFont(9.75), true);
+    //: A caption in the panel, over the clock of a standard game (the time played).
+    timeCaption_ = designLabel(this, "timeCaption", tr("Time", "time played"), tw, 255, 1950, uiFont(9.75), true);
     setTextColor(timeCaption_, kCaptionBlue);
     timeLabel_ = designLabel(this, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
     setBackground(timeLabel_, kWindowBackground);
@@ -65,25 +71,31 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
     for (QLabel* l : {scoreCaption, bestScoreCaption}) panelWidth = std::max(panelWidth, l->geometry().right() + 4);
     setFixedWidth(panelWidth);
     // Read by screen readers with what they count, e.g. "Score 45".
-    nameCount(scoreLabel_, QStringLiteral("Score"));
-    nameCount(bestScoreLabel_, QStringLiteral("Best score"));
-    nameCount(timeLabel_, QStringLiteral("Time"));
+    //: What a screen reader says before the score, e.g. "Score 45".
+    nameCount(scoreLabel_, tr("Score"));
+    //: What a screen reader says before the best score, e.g. "Best score 120".
+    nameCount(bestScoreLabel_, tr("Best score"));
+    //: What a screen reader says before the clock of a standard game, e.g. "Time 1:05".
+    nameCount(timeLabel_, tr("Time", "time played"));
 }
 
-void StatsPanel::showScore(int32_t score) { setLabel(scoreLabel_, QString::number(score)); }
+void StatsPanel::showScore(int32_t score) { setLabel(scoreLabel_, localDigits(score)); }
 
-void StatsPanel::showBestScore(int32_t score) { setLabel(bestScoreLabel_, QString::number(score)); }
+void StatsPanel::showBestScore(int32_t score) { setLabel(bestScoreLabel_, localDigits(score)); }
 
-void StatsPanel::showClock(int32_t seconds) { setLabel(timeLabel_, QString::fromStdString(clockText(seconds))); }
+void StatsPanel::showClock(int32_t seconds) { setLabel(timeLabel_, localDigits(QString::fromStdString(clockText(seconds)))); }
 
 void StatsPanel::showNewGame(int16_t gameMode, const TwipScale& tw) {
     if (gameMode == kFallingTiles) {
-        setLabel(timeCaption_, QStringLiteral("Time \r\nRemaining"));
-        nameCount(timeLabel_, QStringLiteral("Time remaining"));
+        //: A caption in the panel, over the clock of a falling game (the time left), on two lines. The blank
+        //: before the line break is deliberate in English; translate the words by their meaning.
+        setLabel(timeCaption_, tr("Time \r\nRemaining"));
+        //: What a screen reader says before the clock of a falling game, e.g. "Time remaining 1:59".
+        nameCount(timeLabel_, tr("Time remaining"));
     } else {
         timeCaption_->setFont(uiFont(10));
-        setLabel(timeCaption_, QStringLiteral("Time"));
-        nameCount(timeLabel_, QStringLiteral("Time"));
+        setLabel(timeCaption_, tr("Time", "time played"));
+        nameCount(timeLabel_, tr("Time", "time played"));
     }
     timeLabel_->move(timeLabel_->x(), timeCaption_->y() + timeCaption_->height() + tw.y(50));
     setLabel(timeLabel_, QString());

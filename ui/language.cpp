@@ -1,0 +1,47 @@
+#include "language.h"
+
+#include <QCoreApplication>
+
+namespace qlx {
+
+namespace {
+
+// Qt sets the windows' direction from this text of the translation in use
+// (as it does from its own translations): a language written from right to
+// left translates it as "RTL".
+//: Translate as "LTR" if your language is written from left to right, "RTL" if from right to left: the windows
+//: are laid out in that direction. Not shown.
+[[maybe_unused]] constexpr const char* kDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+QLocale& locale() {
+    static QLocale l(QLocale::English, QLocale::UnitedStates);
+    return l;
+}
+}  // namespace
+
+const QLocale& uiLocale() { return locale(); }
+
+void setUiLocale(const QLocale& l) { locale() = l; }
+
+QString localDigits(const QString& text) {
+    const QString zero = uiLocale().zeroDigit();
+    if (zero == QLatin1String("0")) return text;
+    // A digit other than 0-9 is one UTF-16 unit or a surrogate pair; the ten follow one another.
+    QString out;
+    out.reserve(text.size() * zero.size());
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            out += c;
+            continue;
+        }
+        const char32_t digit = QStringView(zero).toUcs4().value(0) + static_cast<char32_t>(c.unicode() - '0');
+        out += QString::fromUcs4(&digit, 1);
+    }
+    return out;
+}
+
+QString localDigits(int32_t number) { return localDigits(QString::number(number)); }
+
+QString groupedNumber(int32_t number) { return uiLocale().toString(number); }
+
+}  // namespace qlx
