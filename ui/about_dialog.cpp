@@ -88,6 +88,8 @@ AboutDialog::AboutDialog(const QString& webAddress, std::function<void()> openWe
 
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     webLabel_->installEventFilter(this);
+    fitButtons(this);
+    mirrorIfRightToLeft(this);
 }
 
 void AboutDialog::openLink() {

@@ -57,6 +57,13 @@ void AssistView::showBestFound(int32_t total) {
     //: same deal; %1 is that total, e.g. "Best found 1,530".
     const QString text = tr("Best found %1").arg(groupedNumber(total));
     bestFoundLabel_->setText(text);
+    // A text too long for its two lines (a longer language) is written smaller.
+    QFont font = uiFont(7.5);
+    bestFoundLabel_->setFont(font);
+    while (bestFoundLabel_->heightForWidth(bestFoundLabel_->width()) > bestFoundLabel_->height() && font.pointSizeF() > 5) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        bestFoundLabel_->setFont(font);
+    }
     bestFoundLabel_->setAccessibleName(text);
     bestFoundLabel_->show();
 }

@@ -64,6 +64,8 @@ FallingOptionsDialog::FallingOptionsDialog(const ScreenMetrics& screen, QWidget*
     QLabel* minutes = designLabel(this, "minutesCaption", tr("Minutes"), tw, 3690, 1335, uiFont(8.25));
     keepLeftOf(speedCaption, speedBox_);
     keepLeftOf(timeCaption, timeBox_);
+    makeRoomRightOf(speedCaption, {speedBox_, seconds});
+    makeRoomRightOf(timeCaption, {timeBox_, minutes});
     widenToHold(this, seconds);
     widenToHold(this, minutes);
     // Each box is read with the words of its line and its unit ("Tiles falls
@@ -97,6 +99,8 @@ FallingOptionsDialog::FallingOptionsDialog(const ScreenMetrics& screen, QWidget*
     connect(okButton_, &QPushButton::clicked, this, &FallingOptionsDialog::okClicked);
     // Cancel, Esc and the close box leave the three variables as they are.
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    fitButtons(this);
+    mirrorIfRightToLeft(this);
 }
 
 void FallingOptionsDialog::fillLists() {

@@ -35,6 +35,8 @@ GameOverDialog::GameOverDialog(int32_t score, const ScreenMetrics& screen, QWidg
         accept();
     });
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    fitButtons(this);
+    mirrorIfRightToLeft(this);
     playAgainButton_->setFocus();
 }
 

@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,6 +13,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "language.h"
 
 namespace qlx {
 
@@ -51,6 +54,14 @@ QString problemPage(const QString& problem, const QString& path) {
              HelpWindow::tr("Installing Quellix again puts it back. The game itself is not affected."));
 }
 }  // namespace
+
+QString helpFileFor(const QString& path, const QString& language) {
+    if (language.isEmpty()) return path;
+    const QFileInfo english(path);
+    const QString translated = english.dir().filePath(english.completeBaseName() + QLatin1Char('_') + language +
+                                                      QLatin1Char('.') + english.suffix());
+    return QFileInfo::exists(translated) ? translated : path;
+}
 
 HelpWindow::HelpWindow() = default;
 HelpWindow::~HelpWindow() = default;
@@ -122,7 +133,7 @@ void HelpWindow::load() {
 
 void HelpWindow::showContents(const std::string& path) {
     if (!window_) build();
-    path_ = QString::fromStdString(path);
+    path_ = helpFileFor(QString::fromStdString(path), uiLanguage());
     load();
     if (window_->isMinimized()) window_->showNormal();
     window_->show();

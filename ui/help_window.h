@@ -17,6 +17,10 @@ namespace qlx {
 // opening another. A missing or damaged file is explained in the window.
 // The window does not keep the program running once the game's window has
 // closed, and is deleted with this object.
+// The help page in the language in use: for ".../QLX.hlp" in German
+// ".../QLX_de.hlp" where it exists, else the English page, path itself.
+QString helpFileFor(const QString& path, const QString& language);
+
 class HelpWindow final : public HelpViewer {
     Q_DECLARE_TR_FUNCTIONS(qlx::HelpWindow)
 

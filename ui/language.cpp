@@ -1,6 +1,9 @@
 #include "language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace qlx {
 
@@ -12,6 +15,11 @@ namespace {
 //: Translate as "LTR" if your language is written from left to right, "RTL" if from right to left: the windows
 //: are laid out in that direction. Not shown.
 [[maybe_unused]] constexpr const char* kDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
+QString& language() {
+    static QString l;
+    return l;
+}
 
 QLocale& locale() {
     static QLocale l(QLocale::English, QLocale::UnitedStates);
@@ -43,5 +51,46 @@ QString localDigits(const QString& text) {
 QString localDigits(int32_t number) { return localDigits(QString::number(number)); }
 
 QString groupedNumber(int32_t number) { return uiLocale().toString(number); }
+
+QString translationFile(const QStringList& languages, const QString& folder) {
+    for (const QString& name : languages) {
+        const QLocale l(name);
+        if (l.language() == QLocale::English) return {};
+        if (l.language() == QLocale::C || l.language() == QLocale::AnyLanguage) continue;
+        const QString code = QLocale::languageToCode(l.language());
+        QString given = name;
+        given.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (const QString& candidate : {given, code + QLatin1Char('_') + QLocale::territoryToCode(l.territory()), code}) {
+            const QString file = folder + QStringLiteral("/quellix_") + candidate + QStringLiteral(".qm");
+            if (QFileInfo::exists(file)) return file;
+        }
+    }
+    return {};
+}
+
+void loadTranslations(const QString& folder) {
+    const QString file = translationFile(QLocale::system().uiLanguages(), folder);
+    if (file.isEmpty()) return;
+    auto* own = new QTranslator(QCoreApplication::instance());
+    if (!own->load(file)) {
+        delete own;
+        return;
+    }
+    // Qt's own first, so that the game's texts come before it.
+    const QString lang = own->language();
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(QStringLiteral("qtbase_") + lang, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load(QStringLiteral("qtbase_") + lang, folder)) {
+        QCoreApplication::installTranslator(qt);
+    } else {
+        delete qt;
+    }
+    QCoreApplication::installTranslator(own);
+    language() = lang;
+    const QLocale desktop = QLocale::system();
+    setUiLocale(desktop.language() == QLocale(lang).language() ? desktop : QLocale(lang));
+}
+
+const QString& uiLanguage() { return language(); }
 
 }  // namespace qlx

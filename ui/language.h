@@ -9,6 +9,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace qlx {
@@ -25,5 +26,22 @@ QString localDigits(int32_t number);
 
 // A number as the locale writes it, with its group separators: "1,530" in English.
 QString groupedNumber(int32_t number);
+
+// The translation's file for the first of languages (e.g. the desktop's,
+// QLocale::system().uiLanguages()) that folder has one for, before any
+// English one: folder/quellix_<lang>.qm, where lang is the language as given
+// ("pt_BR"), as language and territory, or the language alone ("de" for
+// "de-AT"). Empty for English, or where none of the languages has one.
+QString translationFile(const QStringList& languages, const QString& folder);
+
+// Installs the translation for the desktop's languages (translationFile) with
+// Qt's own for its standard buttons (qtbase_<lang>.qm from Qt's translations,
+// else from folder), and sets uiLocale() to the desktop's locale where it has
+// the translation's language, else to that language's. Nothing for English.
+// The windows' direction follows the translation, as Qt sets it.
+void loadTranslations(const QString& folder);
+
+// The language of the translation in use ("de", "pt_BR"), or empty for English.
+const QString& uiLanguage();
 
 }  // namespace qlx

@@ -32,6 +32,8 @@ constexpr float kExtraWidthTwips = 600.0f;
 constexpr float kMoreWidthTwips = 1000.0f;
 constexpr int kPanelGap = 15;  // pixels
 constexpr int kSmallestTile = 8;  // pixels: the least that a board is shrunk to on a small screen
+// The width the controls were last mirrored within, in a right-to-left language.
+constexpr const char* kMirroredWidth = "qlxMirroredWidth";
 
 }  // namespace
 
@@ -77,6 +79,7 @@ void MainWindow::buildControls() {
     board_ = new BoardPicture(surface);
     board_->setObjectName(QStringLiteral("board"));
     board_->setFont(uiFont(8.25));
+    board_->setLayoutDirection(Qt::LeftToRight);  // tiles fall down and slide right in every language
     board_->move(0, 0);
     board_->setFlow(&flow_);
     connect(board_, &BoardPicture::mouseDown, this,
@@ -248,11 +251,20 @@ void MainWindow::layOut(const ScreenArea& area) {
     // over the hidden board.
     const QRect design = TwipScale(services_.screen).rect(2430, 2490, 2580, 600);
     QRect button = design;
+    // Wider about its centre where its text needs it (a longer language).
+    const int grow = QFontMetrics(resumeButton_->font()).horizontalAdvance(resumeButton_->text()) + 12 - button.width();
+    if (grow > 0) button.adjust(-grow / 2, 0, grow - grow / 2, 0);
+    if (button.left() < 0) button.moveLeft(0);
     if (button.intersects(statsFrame_->geometry())) {
         button.moveLeft(std::max(0, statsFrame_->x() - kPanelGap - button.width()));
     }
     resumeButton_->setGeometry(button);
     fitOuterSize();
+    // From right to left, the panel stands left of the board (see eventFilter).
+    if (isRightToLeft()) {
+        mirrorChildren(centralWidget(), centralWidget()->width());
+        centralWidget()->setProperty(kMirroredWidth, centralWidget()->width());
+    }
 }
 
 // The outer size includes the frame that a window manager puts around the
@@ -289,6 +301,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) surfacePressed();
+    // Mirrored controls keep their distances from the right edge as the window's width follows the layout.
+    if (watched == centralWidget() && event->type() == QEvent::Resize && isRightToLeft()) {
+        const QVariant mirrored = centralWidget()->property(kMirroredWidth);
+        const int shift = centralWidget()->width() - mirrored.toInt();
+        if (mirrored.isValid() && shift != 0) {
+            for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->move(w->x() + shift, w->y());
+            centralWidget()->setProperty(kMirroredWidth, centralWidget()->width());
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

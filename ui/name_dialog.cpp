@@ -21,6 +21,8 @@ NameDialog::NameDialog(int16_t gameMode, const ScreenMetrics& screen, QWidget* p
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     nameEdit_->setFont(uiFont(8.25));
     nameEdit_->setGeometry(tw.rect(1995, 1515, 2490, 330));
+    makeRoomRightOf(prompt, {nameEdit_});
+    widenToHold(this, nameEdit_);
     prompt->setBuddy(nameEdit_);  // the field is read as "Enter Your Name"
     nameEdit_->setAccessibleName(prompt->text());
     //: The button that enters the name of a best score.
@@ -29,7 +31,10 @@ NameDialog::NameDialog(int16_t gameMode, const ScreenMetrics& screen, QWidget* p
     setDialogButtons(this, okButton_, nullptr);  // Enter presses OK; Esc does nothing
     setTabOrder(nameEdit_, okButton_);
     setLabel(titleLabel_, modeTitle(gameMode));
+    centreIfOutside(this, titleLabel_);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    fitButtons(this);
+    mirrorIfRightToLeft(this);
     nameEdit_->setFocus();
 }
 

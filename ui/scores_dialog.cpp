@@ -35,6 +35,9 @@ ScoresDialog::ScoresDialog(Program& program, const ScreenMetrics& screen, QWidge
 
     setLabel(titleLabel_, scoresTitle(currentConfiguration(program_)));
     showRecord();
+    widenToHold(this, titleLabel_);
+    fitButtons(this);
+    mirrorIfRightToLeft(this);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(clearButton_, &QPushButton::clicked, this, [this] {
         program_.settings.clearScores(program_.bestScores, currentConfiguration(program_));

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "accessibility.h"
@@ -25,11 +26,12 @@ void StatsFrame::paintEvent(QPaintEvent*) {
     p.drawRect(edge);
     p.setPen(palette().color(QPalette::Light));
     p.drawRect(edge.translated(1, 1));
-    // The caption interrupts the top edge.
+    // The caption interrupts the top edge, at its left end (its right end from right to left).
     const int width = fm.horizontalAdvance(title());
-    p.fillRect(QRect(5, 0, width + 4, baseline + fm.descent()), palette().color(QPalette::Window));
+    const int left = isRightToLeft() ? this->width() - 9 - width : 5;
+    p.fillRect(QRect(left, 0, width + 4, baseline + fm.descent()), palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QPoint(7, baseline), title());
+    p.drawText(QPoint(left + 2, baseline), title());
 }
 
 //: The caption of the panel beside the board.
@@ -69,7 +71,17 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
     // the caption nor a caption label is cut at its right edge.
     int panelWidth = std::max(width(), captionMetrics.horizontalAdvance(title()) + 14);
     for (QLabel* l : {scoreCaption, bestScoreCaption}) panelWidth = std::max(panelWidth, l->geometry().right() + 4);
+    // And wide enough for the clock's captions of both games and the
+    // "Assisted" mark, which stand in its middle where they are too long for
+    // their design places (a longer language).
+    for (const QString& line : captionLines()) {
+        panelWidth = std::max(panelWidth, QFontMetrics(uiFont(10)).horizontalAdvance(line) + 4);
+    }
+    panelWidth = std::max(panelWidth, findChild<QLabel*>(QStringLiteral("assistedLabel"))->width() + 4);
     setFixedWidth(panelWidth);
+    for (QLabel* l : findChildren<QLabel*>()) {
+        if (l->alignment() & Qt::AlignHCenter) centreIfOutside(this, l, 4);
+    }
     // Read by screen readers with what they count, e.g. "Score 45".
     //: What a screen reader says before the score, e.g. "Score 45".
     nameCount(scoreLabel_, tr("Score"));
@@ -77,6 +89,12 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
     nameCount(bestScoreLabel_, tr("Best score"));
     //: What a screen reader says before the clock of a standard game, e.g. "Time 1:05".
     nameCount(timeLabel_, tr("Time", "time played"));
+    mirrorIfRightToLeft(this);
+}
+
+QStringList StatsPanel::captionLines() {
+    return (tr("Time", "time played") + QLatin1Char('\n') + tr("Time \r\nRemaining"))
+        .split(QRegularExpression(QStringLiteral("\r?\n")));
 }
 
 void StatsPanel::showScore(int32_t score) { setLabel(scoreLabel_, localDigits(score)); }
@@ -97,6 +115,7 @@ void StatsPanel::showNewGame(int16_t gameMode, const TwipScale& tw) {
         setLabel(timeCaption_, tr("Time", "time played"));
         nameCount(timeLabel_, tr("Time", "time played"));
     }
+    centreIfOutside(this, timeCaption_, 4);
     timeLabel_->move(timeLabel_->x(), timeCaption_->y() + timeCaption_->height() + tw.y(50));
     setLabel(timeLabel_, QString());
 }
