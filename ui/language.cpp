@@ -68,16 +68,17 @@ QString translationFile(const QStringList& languages, const QString& folder) {
     return {};
 }
 
-void loadTranslations(const QString& folder) {
-    const QString file = translationFile(QLocale::system().uiLanguages(), folder);
+void loadTranslations(const QString& folder, const QStringList& languages) {
+    const QString file = translationFile(languages, folder);
     if (file.isEmpty()) return;
     auto* own = new QTranslator(QCoreApplication::instance());
     if (!own->load(file)) {
         delete own;
         return;
     }
+    // The language as the file names it ("pt_BR" of quellix_pt_BR.qm), as the help pages are named.
+    const QString lang = QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
     // Qt's own first, so that the game's texts come before it.
-    const QString lang = own->language();
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(QStringLiteral("qtbase_") + lang, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         qt->load(QStringLiteral("qtbase_") + lang, folder)) {

@@ -34,12 +34,13 @@ QString groupedNumber(int32_t number);
 // "de-AT"). Empty for English, or where none of the languages has one.
 QString translationFile(const QStringList& languages, const QString& folder);
 
-// Installs the translation for the desktop's languages (translationFile) with
+// Installs the translation for the desktop's languages (translationFile, of
+// QLocale::system().uiLanguages() as the program calls it) with
 // Qt's own for its standard buttons (qtbase_<lang>.qm from Qt's translations,
 // else from folder), and sets uiLocale() to the desktop's locale where it has
 // the translation's language, else to that language's. Nothing for English.
 // The windows' direction follows the translation, as Qt sets it.
-void loadTranslations(const QString& folder);
+void loadTranslations(const QString& folder, const QStringList& languages);
 
 // The language of the translation in use ("de", "pt_BR"), or empty for English.
 const QString& uiLanguage();

@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(QLX_VERSION));  // the project's version, from the build
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orlenda.Quellix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/quellix.png")));
-    qlx::loadTranslations(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"));
+    qlx::loadTranslations(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                          QLocale::system().uiLanguages());
 
     qlx::QtMessageBox messages;
     qlx::QtSound sound;

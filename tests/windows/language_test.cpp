@@ -207,6 +207,7 @@ private slots:
     void theFirstDesktopLanguageWithATranslationIsChosenAndEnglishStopsTheSearch();
     void theHelpPageOfTheLanguageIsOpenedWhereItExists();
     void theStoredFileIsTheSameInEveryLanguage();
+    void germanIsLoadedWithQtsOwnGermanAndSetsTheLocale();
 };
 
 // English has no translation: its words for one and for many come from the
@@ -467,6 +468,22 @@ void LanguageTest::theStoredFileIsTheSameInEveryLanguage() {
     QVERIFY(english.contains("Anononymous"));
     QCOMPARE(firstRunFile(QStringLiteral("de")), english);
     QCOMPARE(firstRunFile(QStringLiteral("pseudo")), english);
+}
+
+// As the program starts for a German desktop: the game's German and Qt's
+// own (its standard buttons) installed, German numbers, the German help.
+void LanguageTest::germanIsLoadedWithQtsOwnGermanAndSetsTheLocale() {
+    loadTranslations(QStringLiteral(QLX_TRANSLATIONS_DIR), {QStringLiteral("de-DE"), QStringLiteral("en")});
+    const QList<QTranslator*> installed = qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(uiLanguage(), QStringLiteral("de"));
+    QCOMPARE(uiLocale().language(), QLocale::German);
+    QCOMPARE(groupedNumber(1530), QStringLiteral("1.530"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    QCOMPARE(installed.size(), 2);
+    for (QTranslator* t : installed) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
 }
 
 QTEST_MAIN(LanguageTest)
