@@ -3,7 +3,8 @@
 every text of the code (as lupdate finds it in ui/) is in each .ts file, each
 is translated (every plural form of its language too) and marked finished,
 each translation keeps the placeholders of its source (%1, %2, ..., %n), and
-the direction entry says LTR or RTL (RTL for Arabic).
+the direction entry says LTR or RTL (RTL for Arabic). A plural form may leave
+out the number (%n) itself.
 
   check_complete.py LUPDATE SOURCE_DIR TS_FILE...
 Prints what is missing per file and exits 1 if anything is.
@@ -19,13 +20,26 @@ PLACEHOLDER = re.compile(r"%L?(\d+|n)")
 RIGHT_TO_LEFT = {"ar", "he", "fa", "ur"}
 
 
+def text_of(element):
+    """The text of an element, with the characters the format writes as <byte value="xd"/>."""
+    if element is None:
+        return None
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            value = child.get("value", "0")
+            parts.append(chr(int(value[1:], 16) if value.startswith("x") else int(value)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def messages(ts_path):
     """(context, source, disambiguation) -> message element."""
     out = {}
     for context in ET.parse(ts_path).getroot().iter("context"):
         name = context.findtext("name")
         for m in context.iter("message"):
-            out[(name, m.findtext("source"), m.findtext("comment") or "")] = m
+            out[(name, text_of(m.find("source")), text_of(m.find("comment")) or "")] = m
     return out
 
 
@@ -44,7 +58,8 @@ def problems(ts_path, texts_in_code):
         kind = t.get("type", "")
         if kind in ("vanished", "obsolete"):
             continue
-        forms = [f.text for f in t.iter("numerusform")] if m.get("numerus") == "yes" else [t.text]
+        numerus = m.get("numerus") == "yes"
+        forms = [text_of(f) for f in t.iter("numerusform")] if numerus else [text_of(t)]
         where = f"{source!r} in {context}"
         if kind == "unfinished" or not forms or any(not f for f in forms):
             found.append(f"unfinished: {where}")
@@ -55,6 +70,9 @@ def problems(ts_path, texts_in_code):
                 found.append(f"QT_LAYOUT_DIRECTION is {forms[0]!r}, not {wanted!r}")
             continue
         for f in forms:
+            # A plural form may leave the number out, as Arabic's dual does ("two minutes" in one word).
+            if numerus and "n" not in placeholders(f):
+                f += "%n"
             if placeholders(f) != placeholders(source):
                 found.append(f"placeholders {placeholders(f)} where the source has {placeholders(source)}: {where}")
     return found

@@ -4,7 +4,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../ui/language.cpp" line="+16"/>
+        <location filename="../ui/language.cpp" line="+17"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>Translate as &quot;LTR&quot; if your language is written from left to right, &quot;RTL&quot; if from right to left: the windows are laid out in that direction. Not shown.</extracomment>
         <translation type="unfinished"></translation>
@@ -183,9 +183,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+27"/>
         <source>Best found %1</source>
-        <extracomment>Shown in the panel at the end of a standard game: the best total that the game&apos;s own search found on the same deal; %1 is that total, e.g. &quot;Best found 1,530&quot;.</extracomment>
+        <extracomment>Shown in the panel at the end of a standard game, on at most two lines: the best total that the game&apos;s own search found on the same deal; %1 is that total, e.g. &quot;Best found 1,530&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -333,7 +333,7 @@ Size (%2 x %3)   Tiles (%4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>%1, %2</source>
         <extracomment>What a screen reader says for a list of the falling options: %1 the words before it, %2 the unit after it, e.g. &quot;Tiles falls for every, seconds&quot;. Translate the comma and the order.</extracomment>
         <translation type="unfinished"></translation>
@@ -382,7 +382,7 @@ Size (%2 x %3)   Tiles (%4)</source>
 <context>
     <name>qlx::HelpWindow</name>
     <message>
-        <location filename="../ui/help_window.cpp" line="+27"/>
+        <location filename="../ui/help_window.cpp" line="+30"/>
         <source>The help file could not be found.</source>
         <extracomment>Shown in the help window when its file is missing.</extracomment>
         <translation type="unfinished"></translation>
@@ -418,7 +418,7 @@ Size (%2 x %3)   Tiles (%4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+22"/>
         <source>%1 Help</source>
         <extracomment>The title of the help window; %1 is the program&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
@@ -451,7 +451,7 @@ Size (%2 x %3)   Tiles (%4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/main_window_form.cpp" line="+89"/>
+        <location filename="../ui/main_window_form.cpp" line="+92"/>
         <source>Resume Game</source>
         <extracomment>The button that stands in place of the hidden board while the game is paused.</extracomment>
         <translation type="unfinished"></translation>
@@ -615,7 +615,7 @@ Size (%2 x %3)   Tiles (%4)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>OK</source>
         <extracomment>The button that enters the name of a best score.</extracomment>
         <translation type="unfinished"></translation>
@@ -645,7 +645,7 @@ Size (%2 x %3)   Tiles (%4)</source>
 <context>
     <name>qlx::StatsPanel</name>
     <message>
-        <location filename="../ui/stats_frame.cpp" line="+36"/>
+        <location filename="../ui/stats_frame.cpp" line="+52"/>
         <source>Statistics</source>
         <extracomment>The caption of the panel beside the board.</extracomment>
         <translation type="unfinished"></translation>
@@ -664,8 +664,9 @@ Size (%2 x %3)   Tiles (%4)</source>
     </message>
     <message>
         <location line="+5"/>
-        <location line="+17"/>
-        <location line="+18"/>
+        <location line="+34"/>
+        <location line="+5"/>
+        <location line="+19"/>
         <location line="+1"/>
         <source>Time</source>
         <comment>time played</comment>
@@ -675,7 +676,7 @@ What a screen reader says before the clock of a standard game, e.g. &quot;Time 1
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-29"/>
         <source>Score</source>
         <extracomment>What a screen reader says before the score, e.g. &quot;Score 45&quot;.</extracomment>
         <translation type="unfinished"></translation>
@@ -687,7 +688,8 @@ What a screen reader says before the clock of a standard game, e.g. &quot;Time 1
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+7"/>
+        <location line="+14"/>
         <source>Time <byte value="xd"/>
 Remaining</source>
         <extracomment>A caption in the panel, over the clock of a falling game (the time left), on two lines. The blank before the line break is deliberate in English; translate the words by their meaning.</extracomment>

@@ -53,9 +53,7 @@ void AssistView::show(const GameFlow& flow) {
 }
 
 void AssistView::showBestFound(int32_t total) {
-    //: Shown in the panel at the end of a standard game: the best total that the game's own search found on the
-    //: same deal; %1 is that total, e.g. "Best found 1,530".
-    const QString text = tr("Best found %1").arg(groupedNumber(total));
+    const QString text = bestFoundText(total);
     bestFoundLabel_->setText(text);
     // A text too long for its two lines (a longer language) is written smaller.
     QFont font = uiFont(7.5);
@@ -66,6 +64,12 @@ void AssistView::showBestFound(int32_t total) {
     }
     bestFoundLabel_->setAccessibleName(text);
     bestFoundLabel_->show();
+}
+
+QString AssistView::bestFoundText(int32_t total) {
+    //: Shown in the panel at the end of a standard game, on at most two lines: the best total that the game's own
+    //: search found on the same deal; %1 is that total, e.g. "Best found 1,530".
+    return tr("Best found %1").arg(groupedNumber(total));
 }
 
 void AssistView::hideBestFound() { bestFoundLabel_->hide(); }

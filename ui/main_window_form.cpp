@@ -243,6 +243,7 @@ void MainWindow::layOut(const ScreenArea& area) {
     flow_.setScreenTileSize(static_cast<int16_t>(tile == chosen ? 0 : tile));
     outerSize_ = formulaOuterSize(tile);
 
+    centralWidget()->setProperty(kMirroredWidth, QVariant());  // placed from the left again, mirrored below
     board_->move(0, 0);
     board_->setPictureSize(boardWidth(flow_.state()), boardHeight(flow_.state()));
     statsFrame_->move(board_->width() + kPanelGap, board_->y() + kPanelGap);

@@ -34,6 +34,20 @@ void StatsFrame::paintEvent(QPaintEvent*) {
     p.drawText(QPoint(left + 2, baseline), title());
 }
 
+namespace {
+// The least width in which text fits on two lines broken between words.
+int twoLineWidth(const QString& text, const QFont& font) {
+    const QFontMetrics fm(font);
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int least = fm.horizontalAdvance(text);
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        least = std::min(least, std::max(fm.horizontalAdvance(words.mid(0, i).join(QLatin1Char(' '))),
+                                         fm.horizontalAdvance(words.mid(i).join(QLatin1Char(' ')))));
+    }
+    return least + 2;
+}
+}  // namespace
+
 //: The caption of the panel beside the board.
 StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent) : StatsFrame(tr("Statistics"), parent) {
     setObjectName(QStringLiteral("statsFrame"));
@@ -78,6 +92,13 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
         panelWidth = std::max(panelWidth, QFontMetrics(uiFont(10)).horizontalAdvance(line) + 4);
     }
     panelWidth = std::max(panelWidth, findChild<QLabel*>(QStringLiteral("assistedLabel"))->width() + 4);
+    // And for "Best found" with a total of five digits on two lines.
+    auto* bestFound = findChild<QLabel*>(QStringLiteral("bestFoundLabel"));
+    const int bestFoundWidth = twoLineWidth(AssistView::bestFoundText(99999), bestFound->font());
+    if (bestFoundWidth > bestFound->width()) {
+        panelWidth = std::max(panelWidth, bestFoundWidth + 6);
+        bestFound->resize(panelWidth - 6, bestFound->height());
+    }
     setFixedWidth(panelWidth);
     for (QLabel* l : findChildren<QLabel*>()) {
         if (l->alignment() & Qt::AlignHCenter) centreIfOutside(this, l, 4);

@@ -292,7 +292,8 @@ void LanguageTest::noTextAPlayerMeetsStaysEnglishInThePseudoLanguage() {
 void LanguageTest::textsFitTheirPlaces_data() {
     QTest::addColumn<QString>("language");
     QTest::newRow("pseudo") << QStringLiteral("pseudo");
-    QTest::newRow("de") << QStringLiteral("de");
+    for (const QString& language : QStringLiteral(QLX_LANGUAGES).split(QLatin1Char(' ')))
+        QTest::newRow(qPrintable(language)) << language;
 }
 
 void LanguageTest::textsFitTheirPlaces() {
@@ -321,12 +322,12 @@ void LanguageTest::textsFitTheirPlaces() {
             w.resumeClicked();
         }
     }
-    QVERIFY(w.statsFrame()->width() >= englishPanel);
+    if (language == QLatin1String("pseudo")) QVERIFY(w.statsFrame()->width() >= englishPanel);
 
     FallingOptionsDialog options(screen);
     options.show();
     textsFit(&options);
-    QVERIFY(options.width() >= englishOptions);
+    if (language == QLatin1String("pseudo")) QVERIFY(options.width() >= englishOptions);
     AboutDialog about(kWebAddress, [] {}, screen);
     about.show();
     textsFit(&about);
