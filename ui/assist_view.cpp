@@ -58,7 +58,8 @@ void AssistView::showBestFound(int32_t total) {
     // A text too long for its two lines (a longer language) is written smaller.
     QFont font = uiFont(7.5);
     bestFoundLabel_->setFont(font);
-    while (bestFoundLabel_->heightForWidth(bestFoundLabel_->width()) > bestFoundLabel_->height() && font.pointSizeF() > 5) {
+    const auto tooLong = [this] { return bestFoundLabel_->heightForWidth(bestFoundLabel_->width()) > bestFoundLabel_->height(); };
+    while (tooLong() && font.pointSizeF() > 5) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         bestFoundLabel_->setFont(font);
     }

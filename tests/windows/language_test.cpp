@@ -39,8 +39,9 @@ const QString kWebAddress = QStringLiteral("https://www.orlenda.example/");
 // Names and data that are no text of the game's: the program's name, the web
 // address, players' names.
 QStringList notTexts() {
-    return {kWebAddress, QStringLiteral("www.orlenda.example"), QStringLiteral("/nonexistent/QLX.hlp"), QStringLiteral("Quellix"),
-            QCoreApplication::applicationName(), QStringLiteral("Zoe"), QStringLiteral("Anononymous")};
+    return {kWebAddress, QStringLiteral("www.orlenda.example"), QStringLiteral("/nonexistent/QLX.hlp"),
+            QStringLiteral("Quellix"), QCoreApplication::applicationName(), QStringLiteral("Zoe"),
+            QStringLiteral("Anononymous")};
 }
 
 // What of text is English: what is left once the pseudo-language's parts,
@@ -124,11 +125,14 @@ void textsFit(QWidget* window) {
         const QFontMetrics fm(w->font());
         if (label && label->wordWrap()) {
             // Broken into lines where need be: all of them in its height.
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(title + ": \"" + text + "\" is cut off"));
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(title + ": \"" + text + "\" is cut off"));
         } else {
             int widest = 0;  // blanks at the end of a line need no room
-            for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r?\n"))))
-                widest = std::max(widest, fm.horizontalAdvance(QString(line).remove(QRegularExpression(QStringLiteral("\\s+$")))));
+            for (QString line : text.split(QRegularExpression(QStringLiteral("\r?\n")))) {
+                line.remove(QRegularExpression(QStringLiteral("\\s+$")));
+                widest = std::max(widest, fm.horizontalAdvance(line));
+            }
             const int room = label ? label->contentsRect().width() : button->width() - 6;  // a button's frame
             QVERIFY2(widest <= room, qPrintable(title + ": \"" + text + "\" is cut off: " + QString::number(widest) +
                                                 " > " + QString::number(room)));
@@ -147,7 +151,9 @@ void textsFit(QWidget* window) {
 // A translator for the test's lifetime, installed and removed again.
 class Installed {
 public:
-    explicit Installed(std::unique_ptr<QTranslator> t) : t_(std::move(t)) { QCoreApplication::installTranslator(t_.get()); }
+    explicit Installed(std::unique_ptr<QTranslator> t) : t_(std::move(t)) {
+        QCoreApplication::installTranslator(t_.get());
+    }
     ~Installed() { QCoreApplication::removeTranslator(t_.get()); }
 
 private:
@@ -336,7 +342,8 @@ void LanguageTest::textsFitTheirPlaces() {
     textsFit(&gameOver);
     for (int16_t mode : {kStandardGame, kFallingTiles}) {
         p.game().options.gameMode = mode;
-        p.program.bestScores.recordFor(currentConfiguration(p.program)) = {{99999, 2, 1}, {"Bartholomew Longname", "B", "C"}};
+        p.program.bestScores.recordFor(currentConfiguration(p.program)) = {{99999, 2, 1},
+                                                                            {"Bartholomew Longname", "B", "C"}};
         ScoresDialog scores(p.program, screen);
         scores.show();
         textsFit(&scores);
@@ -370,14 +377,13 @@ void LanguageTest::aRightToLeftLanguageMirrorsTheWindowsButNotTheBoard() {
     const GameState& g = p.game();
     // The 2s have fallen and slid right, as the rules settle them in every language...
     const Rows rows = pictureOf(g);
-    QCOMPARE(QString::fromStdString(rows[rows.size() - 3].substr(g.numCols - 2) + "/" + rows[rows.size() - 2].substr(g.numCols - 2) +
-                                    "/" + rows.back().substr(g.numCols - 2)),
-             QStringLiteral("../.2/22"));
+    const auto corner = [&](std::size_t fromBottom) { return rows[rows.size() - fromBottom].substr(g.numCols - 2); };
+    QCOMPARE(QString::fromStdString(corner(3) + "/" + corner(2) + "/" + corner(1)), QStringLiteral("../.2/22"));
     // ... and are painted where they are: the bottom-right cell shows a 2.
     const int ts = tileSize(g);
     const QImage& two = w.tilePictures().listOfSize(ts).picture(2, w.board()->image().devicePixelRatio());
-    const QRect corner = squareOf(g, *cellAt(g, g.numCols - 1, g.numRows - 1));
-    QCOMPARE(w.board()->image().copy(corner).convertToFormat(QImage::Format_RGB32), two.convertToFormat(QImage::Format_RGB32));
+    const QImage shown = w.board()->image().copy(squareOf(g, *cellAt(g, g.numCols - 1, g.numRows - 1)));
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), two.convertToFormat(QImage::Format_RGB32));
     p.cursorTo(cellAt(g, 1, 1));
     QTest::keyClick(w.board(), Qt::Key_Right);
     QCOMPARE(*w.board()->cursor(), *cellAt(g, 2, 1));
