@@ -1,12 +1,13 @@
 # Installing Quellix as a desktop game, and packing it as a Debian package.
 #
-# The program finds its sounds (snd/) and its help file (QLX.hlp) beside the
+# The program finds its sounds (snd/), its help files (QLX.hlp and the
+# translated QLX_<lang>.hlp) and its translations (translations/) beside the
 # executable. They are installed together, as the build's
 # bin/ folder holds them, into one private folder, and the command is a
 # relative link to it, so the installed tree works under any prefix:
 #
 #   bin/quellix -> ../lib/quellix/quellix
-#   lib/quellix/            quellix, QLX.hlp, snd/*.wav
+#   lib/quellix/            quellix, QLX.hlp, QLX_<lang>.hlp, snd/*.wav, translations/quellix_<lang>.qm
 #   share/applications/example.orlenda.Quellix.desktop
 #   share/metainfo/example.orlenda.Quellix.metainfo.xml
 #   share/icons/hicolor/NxN/apps/example.orlenda.Quellix.png, scalable/apps/….svg
@@ -28,7 +29,9 @@ endif()
 
 install(TARGETS quellix RUNTIME DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
 # QLX_PROGRAM_DIR: where the build puts these files (set by assets/CMakeLists.txt).
-install(FILES "${QLX_PROGRAM_DIR}/QLX.hlp" DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
+install(FILES ${QLX_HELP_FILES} DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
+# The translations (set by i18n/CMakeLists.txt).
+install(FILES ${QLX_QM_FILES} DESTINATION "${QLX_INSTALL_PROGRAM_DIR}/translations")
 install(FILES "${QLX_PROGRAM_DIR}/snd/OPENING.WAV" "${QLX_PROGRAM_DIR}/snd/APPLAUSE.wav"
         DESTINATION "${QLX_INSTALL_PROGRAM_DIR}/snd")
 
@@ -95,6 +98,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orlenda.example/")
 # packages. The window and its dialogs are measured with Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's own translations, of the standard buttons of message boxes, for a
+# player whose desktop speaks one of the game's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # After the files are laid out for the package and before it is packed: the
 # command into /usr/games, the Debian changelog, and the compiler's notes out
 # of the program as Debian's own strip leaves it.

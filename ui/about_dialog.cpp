@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QVersionNumber>
 
+#include "language.h"
 #include "ui_look.h"
 
 namespace qlx {
@@ -42,7 +43,8 @@ QAccessibleInterface* linkFactory(const QString& className, QObject* object) {
 // "Quellix 1.0": the application's name, its major and its minor version.
 QString titleText() {
     const QVersionNumber v = QVersionNumber::fromString(QCoreApplication::applicationVersion());
-    return QStringLiteral("%1 %2.%3").arg(QCoreApplication::applicationName()).arg(v.majorVersion()).arg(v.minorVersion());
+    return QStringLiteral("%1 %2.%3")
+        .arg(QCoreApplication::applicationName(), localDigits(v.majorVersion()), localDigits(v.minorVersion()));
 }
 }  // namespace
 
@@ -50,7 +52,9 @@ AboutDialog::AboutDialog(const QString& webAddress, std::function<void()> openWe
                QWidget* parent)
     : QDialog(parent), openWebSite_(std::move(openWebSite)) {
     const TwipScale tw(screen);
-    makeDialogWindow(this, QStringLiteral("Dialog Caption"), tw, 5580, 3195);
+    //: The title of the About dialog. The English text is deliberately a placeholder's ("Dialog Caption"), as
+    //: the game has always shown it; translate it by its meaning (e.g. "Dialog title").
+    makeDialogWindow(this, tr("Dialog Caption"), tw, 5580, 3195);
 
     // The icon stretched to its design box, drawn from its vectors at the screen's density.
     iconLabel_ = new QLabel(this);
@@ -77,12 +81,15 @@ AboutDialog::AboutDialog(const QString& webAddress, std::function<void()> openWe
     // built, with a screen reader running) is dropped: the next one is the link's.
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(webLabel_)));
 
-    okButton_ = designButton(this, "okButton", QStringLiteral("OK"), tw, 1815, 2535, 1215, 375);
+    //: The button that closes the About dialog.
+    okButton_ = designButton(this, "okButton", tr("OK"), tw, 1815, 2535, 1215, 375);
     okButton_->setFocus();
     setDialogButtons(this, nullptr, nullptr);  // neither a default nor a cancel button
 
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     webLabel_->installEventFilter(this);
+    fitButtons(this);
+    mirrorIfRightToLeft(this);
 }
 
 void AboutDialog::openLink() {

@@ -38,7 +38,9 @@ public:
     QString text(QAccessible::Text t) const override {
         if (!isValid()) return {};
         if (t == QAccessible::Name) return cellName(*board_->game(), *cellAt(*board_->game(), c_, r_));
-        if (t == QAccessible::Description) return QStringLiteral("row %1, column %2").arg(r_ + 1).arg(c_ + 1);
+        //: What a screen reader says of a cell of the board after its name: its row and column, counted from 1 at
+        //: the top left.
+        if (t == QAccessible::Description) return BoardPicture::tr("row %1, column %2").arg(r_ + 1).arg(c_ + 1);
         return {};
     }
     QRect rect() const override {
@@ -87,10 +89,14 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QStringLiteral("Board");
-        if (t == QAccessible::Description && board()->isFrozen()) return QStringLiteral("Game over");
+        //: What a screen reader calls the board, a table of cells.
+        if (t == QAccessible::Name) return BoardPicture::tr("Board");
+        //: What a screen reader says of the board once the game is over.
+        if (t == QAccessible::Description && board()->isFrozen()) return BoardPicture::tr("Game over");
         if (t == QAccessible::Description && board()->flow() && board()->flow()->dealNumber()) {
-            return QCoreApplication::translate("qlx::BoardTable", "Deal number %1").arg(*board()->flow()->dealNumber());
+            //: What a screen reader says of the board during a game: the number of the deal in play (digits 0-9,
+            //: as the player types it in Game > Play Deal Number...).
+            return BoardPicture::tr("Deal number %1").arg(*board()->flow()->dealNumber());
         }
         return QAccessibleWidget::text(t);
     }
@@ -130,8 +136,10 @@ public:
     }
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
-    QString columnDescription(int column) const override { return QStringLiteral("column %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QStringLiteral("row %1").arg(row + 1); }
+    //: What a screen reader calls a column of the board, counted from 1 at the left.
+    QString columnDescription(int column) const override { return BoardPicture::tr("column %1").arg(column + 1); }
+    //: What a screen reader calls a row of the board, counted from 1 at the top.
+    QString rowDescription(int row) const override { return BoardPicture::tr("row %1").arg(row + 1); }
     int selectedCellCount() const override { return 0; }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
@@ -171,11 +179,16 @@ void installAccessibility() {
 
 QString cellName(const GameState& s, Cell cell) {
     const int16_t kind = s.board[cell.index];
-    if (!isTile(kind)) return QStringLiteral("empty");
-    const QString name = QString::fromLatin1(tileKindName(s.options.tileSet, kind));
+    //: What a screen reader calls a cell of the board with no tile.
+    if (!isTile(kind)) return BoardPicture::tr("empty", "a cell with no tile");
+    const QString name = QCoreApplication::translate("qlx::TileKinds", tileKindName(s.options.tileSet, kind));
     const GroupView group = groupAt(s, cell);
-    if (group.points == 0) return name + QStringLiteral(", no group");
-    return QStringLiteral("%1, group of %2, %3 points").arg(name).arg(group.cells.size()).arg(group.points);
+    //: What a screen reader says of a tile that has no like tile beside it; %1 names the tile, e.g. "crab".
+    if (group.points == 0) return BoardPicture::tr("%1, no group").arg(name);
+    //: What a screen reader says of a tile of a group: %1 names the tile (e.g. "crab"), %2 is how many tiles the
+    //: group has (never fewer than 2) and %n the points it scores (never fewer than 3).
+    return BoardPicture::tr("%1, group of %2, %n points", nullptr, group.points)
+        .arg(name, QString::number(group.cells.size()));
 }
 
 void notifyCursorMoved(BoardPicture* board) {

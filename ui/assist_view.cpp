@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 
 #include "game_flow.h"
+#include "language.h"
 #include "ui_look.h"
 
 namespace qlx {
@@ -23,7 +23,8 @@ void AssistView::addLabels(QWidget* statsFrame, const TwipScale& tw) {
     bestFoundLabel_->setWordWrap(true);
     bestFoundLabel_->setGeometry(2, tw.y(630), statsFrame->width() - 6, tw.y(345));
     bestFoundLabel_->hide();
-    assistedLabel_ = designLabel(statsFrame, "assistedLabel", QStringLiteral("Assisted"), tw, 0, 2940, uiFont(8.25, true));
+    //: Shown in the panel once Undo or Hint was used in the game: its score does not enter the best scores.
+    assistedLabel_ = designLabel(statsFrame, "assistedLabel", tr("Assisted"), tw, 0, 2940, uiFont(8.25, true));
     assistedLabel_->move((statsFrame->width() - assistedLabel_->width()) / 2, assistedLabel_->y());
     setTextColor(assistedLabel_, kAssistedRed);
     assistedLabel_->hide();
@@ -36,9 +37,12 @@ void AssistView::addMenuItems(QMenu* gameMenu) {
         a->setShortcutContext(Qt::WindowShortcut);
         return a;
     };
-    undoAction_ = item(QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &AssistView::undoChosen);
-    redoAction_ = item(QStringLiteral("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &AssistView::redoChosen);
-    hintAction_ = item(QStringLiteral("Hint"), QKeySequence(Qt::Key_H), &AssistView::hintChosen);
+    //: A Game menu item: take back the last move.
+    undoAction_ = item(tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &AssistView::undoChosen);
+    //: A Game menu item: play again the move taken back.
+    redoAction_ = item(tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &AssistView::redoChosen);
+    //: A Game menu item: show the group the game recommends playing.
+    hintAction_ = item(tr("Hint"), QKeySequence(Qt::Key_H), &AssistView::hintChosen);
 }
 
 void AssistView::show(const GameFlow& flow) {
@@ -49,10 +53,24 @@ void AssistView::show(const GameFlow& flow) {
 }
 
 void AssistView::showBestFound(int32_t total) {
-    const QString text = QStringLiteral("Best found ") + QLocale(QLocale::English).toString(total);
+    const QString text = bestFoundText(total);
     bestFoundLabel_->setText(text);
+    // A text too long for its two lines (a longer language) is written smaller.
+    QFont font = uiFont(7.5);
+    bestFoundLabel_->setFont(font);
+    const auto tooLong = [this] { return bestFoundLabel_->heightForWidth(bestFoundLabel_->width()) > bestFoundLabel_->height(); };
+    while (tooLong() && font.pointSizeF() > 5) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        bestFoundLabel_->setFont(font);
+    }
     bestFoundLabel_->setAccessibleName(text);
     bestFoundLabel_->show();
+}
+
+QString AssistView::bestFoundText(int32_t total) {
+    //: Shown in the panel at the end of a standard game, on at most two lines: the best total that the game's own
+    //: search found on the same deal; %1 is that total, e.g. "Best found 1,530".
+    return tr("Best found %1").arg(groupedNumber(total));
 }
 
 void AssistView::hideBestFound() { bestFoundLabel_->hide(); }

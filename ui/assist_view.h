@@ -32,6 +32,8 @@ public:
     void show(const GameFlow& flow);
     // "Best found" with a total; hidden for none.
     void showBestFound(int32_t total);
+    // "Best found 1,530", in the language in use.
+    static QString bestFoundText(int32_t total);
     void hideBestFound();
 
     QAction* undoAction() const { return undoAction_; }

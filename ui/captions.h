@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "board.h"
 #include "settings.h"
@@ -10,13 +11,16 @@
 namespace qlx {
 
 // The application title: window captions, message boxes, the settings key.
+// A name, never translated.
 inline constexpr const char* kAppTitle = "Quellix";
 
-// Shown when the settings cannot be opened at start-up or at exit. The
-// misspelling is the program's own text, kept as players know it.
-inline constexpr const char* kStoreFailedMessage = " Error Failerd";
-inline constexpr const char* kGameOverMessage = " Game Over ";
-inline constexpr const char* kTimeOutMessage = " Time Out - Game Over ";
+// The messages, in the language in use. English: " Error Failerd" (shown
+// when the settings cannot be opened at start-up or at exit; the misspelling
+// is the program's own text, kept as players know it), " Game Over " and
+// " Time Out - Game Over ".
+std::string storeFailedMessage();
+std::string gameOverMessage();
+std::string timeOutMessage();
 
 // "Blokkar - Standard Game" for mode 1, "Blokkar - Falling Tiles Game" otherwise.
 QString modeTitle(int16_t gameMode);

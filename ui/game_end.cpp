@@ -9,8 +9,8 @@
 namespace qlx {
 
 bool runEndDialogs(Program& program, Services& services, QWidget* parent, const GameEnd& end) {
-    if (end.reason == EndReason::TimeOut) services.messages.show(kTimeOutMessage);
-    if (end.reason == EndReason::BlockedBatch) services.messages.show(kGameOverMessage);
+    if (end.reason == EndReason::TimeOut) services.messages.show(timeOutMessage());
+    if (end.reason == EndReason::BlockedBatch) services.messages.show(gameOverMessage());
     services.sound.play(services.appFolder + "/snd/APPLAUSE.wav");
     const Configuration config = currentConfiguration(program);
     if (end.mayEnterBestScores && isRanked(program.bestScores, config, end.score)) {

@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -13,6 +14,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "language.h"
+
 namespace qlx {
 
 namespace {
@@ -23,28 +26,42 @@ constexpr qint64 kLargestHelpFile = 4 * 1024 * 1024;
 // which a file cut short has lost.
 QString helpFileProblem(const QString& path) {
     const QFileInfo info(path);
-    if (!info.isFile()) return QStringLiteral("The help file could not be found.");
+    //: Shown in the help window when its file is missing.
+    if (!info.isFile()) return HelpWindow::tr("The help file could not be found.");
     QFile file(path);
     if (info.size() > kLargestHelpFile || !file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("The help file could not be read.");
+        //: Shown in the help window when its file cannot be opened.
+        return HelpWindow::tr("The help file could not be read.");
     }
     const QByteArray bytes = file.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
     if (utf8.hasError() || bytes.contains('\0') || !text.contains(QLatin1String("<a name=\"contents\">")) ||
         !text.trimmed().endsWith(QLatin1String("</html>"), Qt::CaseInsensitive)) {
-        return QStringLiteral("The help file is damaged and cannot be shown.");
+        //: Shown in the help window when its file is cut short or not a help page.
+        return HelpWindow::tr("The help file is damaged and cannot be shown.");
     }
     return {};
 }
 
 QString problemPage(const QString& problem, const QString& path) {
-    return QStringLiteral("<h2 style=\"color: #23408e\">Help is not available</h2><p>%1</p>"
-                          "<p>Quellix looks for it at<br><tt>%2</tt></p>"
-                          "<p>Installing Quellix again puts it back. The game itself is not affected.</p>")
-        .arg(problem.toHtmlEscaped(), path.toHtmlEscaped());
+    return QStringLiteral("<h2 style=\"color: #23408e\">%1</h2><p>%2</p><p>%3<br><tt>%4</tt></p><p>%5</p>")
+        //: The heading of the help window when its file cannot be shown.
+        .arg(HelpWindow::tr("Help is not available"), problem.toHtmlEscaped(),
+             //: In the help window when its file cannot be shown; the file's path follows on the next line.
+             HelpWindow::tr("Quellix looks for it at"), path.toHtmlEscaped(),
+             //: In the help window when its file cannot be shown.
+             HelpWindow::tr("Installing Quellix again puts it back. The game itself is not affected."));
 }
 }  // namespace
+
+QString helpFileFor(const QString& path, const QString& language) {
+    if (language.isEmpty()) return path;
+    const QFileInfo english(path);
+    const QString translated = english.dir().filePath(english.completeBaseName() + QLatin1Char('_') + language +
+                                                      QLatin1Char('.') + english.suffix());
+    return QFileInfo::exists(translated) ? translated : path;
+}
 
 HelpWindow::HelpWindow() = default;
 HelpWindow::~HelpWindow() = default;
@@ -55,7 +72,8 @@ QTextBrowser* HelpWindow::browser() const { return browser_; }
 void HelpWindow::build() {
     window_ = std::make_unique<QWidget>(nullptr, Qt::Window);
     window_->setObjectName(QStringLiteral("helpViewer"));
-    window_->setWindowTitle(QApplication::applicationName() + QStringLiteral(" Help"));
+    //: The title of the help window; %1 is the program's name.
+    window_->setWindowTitle(HelpWindow::tr("%1 Help").arg(QApplication::applicationName()));
     window_->setAttribute(Qt::WA_QuitOnClose, false);  // the game's window alone keeps the program running
 
     browser_ = new QTextBrowser(window_.get());
@@ -63,9 +81,12 @@ void HelpWindow::build() {
     browser_->document()->setDocumentMargin(18);
     browser_->setFrameShape(QFrame::NoFrame);
 
-    auto* contents = new QPushButton(QStringLiteral("Contents"), window_.get());
-    auto* back = new QPushButton(QStringLiteral("Back"), window_.get());
-    auto* forward = new QPushButton(QStringLiteral("Forward"), window_.get());
+    //: A button of the help window: back to the top of the help page.
+    auto* contents = new QPushButton(HelpWindow::tr("Contents"), window_.get());
+    //: A button of the help window: the place shown before.
+    auto* back = new QPushButton(HelpWindow::tr("Back"), window_.get());
+    //: A button of the help window: the place shown after, once Back was pressed.
+    auto* forward = new QPushButton(HelpWindow::tr("Forward"), window_.get());
     back->setEnabled(false);
     forward->setEnabled(false);
     QObject::connect(contents, &QPushButton::clicked, browser_, [this] { load(); });
@@ -112,7 +133,7 @@ void HelpWindow::load() {
 
 void HelpWindow::showContents(const std::string& path) {
     if (!window_) build();
-    path_ = QString::fromStdString(path);
+    path_ = helpFileFor(QString::fromStdString(path), uiLanguage());
     load();
     if (window_->isMinimized()) window_->showNormal();
     window_->show();

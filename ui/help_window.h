@@ -1,6 +1,7 @@
 // The help viewer, done with Qt: one window for the help file, beside the game.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -16,7 +17,13 @@ namespace qlx {
 // opening another. A missing or damaged file is explained in the window.
 // The window does not keep the program running once the game's window has
 // closed, and is deleted with this object.
+// The help page in the language in use: for ".../QLX.hlp" in German
+// ".../QLX_de.hlp" where it exists, else the English page, path itself.
+QString helpFileFor(const QString& path, const QString& language);
+
 class HelpWindow final : public HelpViewer {
+    Q_DECLARE_TR_FUNCTIONS(qlx::HelpWindow)
+
 public:
     HelpWindow();
     ~HelpWindow() override;

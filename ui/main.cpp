@@ -5,6 +5,7 @@
 #include "captions.h"
 #include "startup.h"
 #include "help_window.h"
+#include "language.h"
 #include "qt_services.h"
 #include "registry.h"
 #include "session_end.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(QLX_VERSION));  // the project's version, from the build
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orlenda.Quellix"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/quellix.png")));
+    qlx::loadTranslations(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                          QLocale::system().uiLanguages());
 
     qlx::QtMessageBox messages;
     qlx::QtSound sound;

@@ -18,6 +18,7 @@
 #include "assist_view.h"
 #include "falling_options_dialog.h"
 #include "game_end.h"
+#include "language.h"
 #include "scores_dialog.h"
 #include "searches.h"
 #include "startup.h"
@@ -47,7 +48,8 @@ void MainWindow::applyOptionsToMenus() {
     tickOnly(gridSizeActions_, optionField(&Options::gridSizeIndex), o.gridSizeIndex);
     for (std::size_t i = 0; i < gridSizeActions_.size(); ++i) {
         const GridSize grid = kGrids[i];
-        gridSizeActions_[i]->setText(QStringLiteral("%1 x %2").arg(grid.cols).arg(grid.rows));
+        //: A grid size in the Options menu: columns x rows.
+        gridSizeActions_[i]->setText(tr("%1 x %2").arg(localDigits(grid.cols), localDigits(grid.rows)));
         gridSizeActions_[i]->setEnabled(true);
     }
 }
@@ -293,7 +295,7 @@ void MainWindow::saveOnClose() {
     stopSearches();
     // Nobody is there to answer a message when the session ends.
     if (saveChanges(program_) == StoreOutcome::SoftwareUnavailable && !sessionEnding_) {
-        services_.messages.show(kStoreFailedMessage);
+        services_.messages.show(storeFailedMessage());
     }
 }
 

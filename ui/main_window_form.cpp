@@ -14,6 +14,7 @@
 #include "accessibility.h"
 #include "board_picture.h"
 #include "captions.h"
+#include "language.h"
 #include "assist_view.h"
 #include "main_window.h"
 #include "screen_watch.h"
@@ -31,6 +32,8 @@ constexpr float kExtraWidthTwips = 600.0f;
 constexpr float kMoreWidthTwips = 1000.0f;
 constexpr int kPanelGap = 15;  // pixels
 constexpr int kSmallestTile = 8;  // pixels: the least that a board is shrunk to on a small screen
+// The width the controls were last mirrored within, in a right-to-left language.
+constexpr const char* kMirroredWidth = "qlxMirroredWidth";
 
 }  // namespace
 
@@ -76,6 +79,7 @@ void MainWindow::buildControls() {
     board_ = new BoardPicture(surface);
     board_->setObjectName(QStringLiteral("board"));
     board_->setFont(uiFont(8.25));
+    board_->setLayoutDirection(Qt::LeftToRight);  // tiles fall down and slide right in every language
     board_->move(0, 0);
     board_->setFlow(&flow_);
     connect(board_, &BoardPicture::mouseDown, this,
@@ -84,7 +88,8 @@ void MainWindow::buildControls() {
     statsFrame_ = new StatsPanel(tw, *assist_, surface);
     statsFrame_->setAttribute(Qt::WA_NoMousePropagation);
 
-    resumeButton_ = designButton(surface, "resumeButton", QStringLiteral("Resume Game"), tw, 2430, 2490, 2580, 600);
+    //: The button that stands in place of the hidden board while the game is paused.
+    resumeButton_ = designButton(surface, "resumeButton", tr("Resume Game"), tw, 2430, 2490, 2580, 600);
     resumeButton_->setFont(uiFont(12, true));
     resumeButton_->hide();
     connect(resumeButton_, &QPushButton::clicked, this, &MainWindow::resumeClicked);
@@ -102,10 +107,10 @@ namespace {
 
 // A group of alike menu items, one action per caption, each calling handler with its index.
 template <std::size_t N, typename Handler>
-void addMenuGroup(QMenu* menu, std::array<QAction*, N>& group, const std::array<const char*, N>& captions,
+void addMenuGroup(QMenu* menu, std::array<QAction*, N>& group, const std::array<QString, N>& captions,
                   Handler handler) {
     for (int16_t i = 0; i < static_cast<int16_t>(N); ++i) {
-        group[i] = menu->addAction(QString::fromLatin1(captions[i]), menu, [handler, i] { handler(i); });
+        group[i] = menu->addAction(captions[i], menu, [handler, i] { handler(i); });
         group[i]->setCheckable(true);
     }
 }
@@ -113,37 +118,75 @@ void addMenuGroup(QMenu* menu, std::array<QAction*, N>& group, const std::array<
 }  // namespace
 
 void MainWindow::buildMenus() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("Game"));
-    game->addAction(QStringLiteral("standard"), this, &MainWindow::standardGameChosen);
-    game->addAction(QStringLiteral("Falling Blocks"), this, &MainWindow::fallingTilesChosen);
+    //: The first menu of the menu bar.
+    QMenu* game = menuBar()->addMenu(tr("Game"));
+    //: A Game menu item: a new standard game. The small s is deliberate in English; translate it by its meaning
+    //: ("Standard game").
+    game->addAction(tr("standard"), this, &MainWindow::standardGameChosen);
+    //: A Game menu item: a new falling game. The English name differs deliberately from "Falling Tiles", the
+    //: game's name elsewhere; translate it by its meaning, with your word for the game's tiles.
+    game->addAction(tr("Falling Blocks"), this, &MainWindow::fallingTilesChosen);
     game->addSeparator();
-    pauseAction_ = game->addAction(QStringLiteral("Pause"), this, &MainWindow::pauseChosen);
+    //: A Game menu item: pause the game (the board is hidden and the clock stops).
+    pauseAction_ = game->addAction(tr("Pause"), this, &MainWindow::pauseChosen);
     assist_->addMenuItems(game);
     buildDeals(game);
     game->addSeparator();
-    game->addAction(QStringLiteral("Scores"), this, &MainWindow::scoresChosen);
+    //: A Game menu item: the dialog of the three best scores.
+    game->addAction(tr("Scores"), this, &MainWindow::scoresChosen);
     game->addSeparator();
-    game->addAction(QStringLiteral("Exit"), this, &MainWindow::exitChosen);
+    //: A Game menu item: leave the game.
+    game->addAction(tr("Exit"), this, &MainWindow::exitChosen);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    //: The second menu of the menu bar.
+    QMenu* options = menuBar()->addMenu(tr("Options"));
     // The grid sizes' captions are written by applyOptionsToMenus.
-    addMenuGroup(options->addMenu(QStringLiteral("Grid Size")), gridSizeActions_, {"SIZ1", "", "", ""},
+    //: An Options submenu: the board's columns and rows.
+    addMenuGroup(options->addMenu(tr("Grid Size")), gridSizeActions_,
+                 {QStringLiteral("SIZ1"), QString(), QString(), QString()},
                  [this](int16_t i) { gridSizeChosen(i); });
-    addMenuGroup(options->addMenu(QStringLiteral("Size")), tileSizeActions_, {"small", "Standard", "Big"},
+    //: An Options submenu: the size of the tiles on the screen.
+    addMenuGroup(options->addMenu(tr("Size", "size of the tiles")), tileSizeActions_,
+                 //: A size of the tiles (16 pixels). The small s is deliberate in English; translate it by its
+                 //: meaning.
+                 {tr("small", "size of the tiles"),
+                  //: A size of the tiles (32 pixels).
+                  tr("Standard", "size of the tiles"),
+                  //: A size of the tiles (48 pixels).
+                  tr("Big", "size of the tiles")},
                  [this](int16_t i) { tileSizeChosen(i); });
-    addMenuGroup(options->addMenu(QStringLiteral("Number Of Tiles")), kindCountActions_, {"5", "6", "7", "8"},
+    //: An Options submenu: how many kinds of tiles a game is played with (5 to 8). The English words
+    //: ("Number Of Tiles", with a capital O) are deliberate; translate it by its meaning: the number of kinds.
+    addMenuGroup(options->addMenu(tr("Number Of Tiles")), kindCountActions_,
+                 {localDigits(5), localDigits(6), localDigits(7), localDigits(8)},
                  [this](int16_t i) { kindCountChosen(i); });
-    addMenuGroup(options->addMenu(QStringLiteral("Tile")), tileSetActions_,
-                 {"Classic tiles", "Stars", "Pets - parrots", "Animals", "Fractals"},
+    //: An Options submenu: the set of pictures the tiles show.
+    addMenuGroup(options->addMenu(tr("Tile", "set of tile pictures")), tileSetActions_,
+                 //: A set of tile pictures: squares with patterns.
+                 {tr("Classic tiles"),
+                  //: A set of tile pictures.
+                  tr("Stars"),
+                  //: A set of tile pictures: pets, namely parrots. The English writing is deliberate; translate
+                  //: it by its meaning.
+                  tr("Pets - parrots"),
+                  //: A set of tile pictures.
+                  tr("Animals"),
+                  //: A set of tile pictures: coloured fractal figures.
+                  tr("Fractals")},
                  [this](int16_t i) { tileSetChosen(i); });
-    options->addAction(QStringLiteral("Falling Tile Options.."), this, &MainWindow::fallingOptionsChosen);
+    //: An Options menu item: the dialog of the falling game's options. The two dots are deliberate in English
+    //: (write what your language writes for a menu item that opens a dialog).
+    options->addAction(tr("Falling Tile Options.."), this, &MainWindow::fallingOptionsChosen);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    QAction* contents = help->addAction(QStringLiteral("Contents"), this, &MainWindow::helpChosen);
+    //: The last menu of the menu bar.
+    QMenu* help = menuBar()->addMenu(tr("Help"));
+    //: A Help menu item: the help page, at its contents.
+    QAction* contents = help->addAction(tr("Contents"), this, &MainWindow::helpChosen);
     contents->setShortcut(QKeySequence(Qt::Key_F1));
     contents->setShortcutContext(Qt::WindowShortcut);
     help->addSeparator();
-    help->addAction(QStringLiteral("About"), this, &MainWindow::aboutChosen);
+    //: A Help menu item: the dialog of the program's name, version and web site.
+    help->addAction(tr("About"), this, &MainWindow::aboutChosen);
 }
 
 void MainWindow::resizeWindow() {
@@ -201,6 +244,7 @@ void MainWindow::layOut(const ScreenArea& area) {
     flow_.setScreenTileSize(static_cast<int16_t>(tile == chosen ? 0 : tile));
     outerSize_ = formulaOuterSize(tile);
 
+    centralWidget()->setProperty(kMirroredWidth, QVariant());  // placed from the left again, mirrored below
     board_->move(0, 0);
     board_->setPictureSize(boardWidth(flow_.state()), boardHeight(flow_.state()));
     statsFrame_->move(board_->width() + kPanelGap, board_->y() + kPanelGap);
@@ -209,11 +253,20 @@ void MainWindow::layOut(const ScreenArea& area) {
     // over the hidden board.
     const QRect design = TwipScale(services_.screen).rect(2430, 2490, 2580, 600);
     QRect button = design;
+    // Wider about its centre where its text needs it (a longer language).
+    const int grow = QFontMetrics(resumeButton_->font()).horizontalAdvance(resumeButton_->text()) + 12 - button.width();
+    if (grow > 0) button.adjust(-grow / 2, 0, grow - grow / 2, 0);
+    if (button.left() < 0) button.moveLeft(0);
     if (button.intersects(statsFrame_->geometry())) {
         button.moveLeft(std::max(0, statsFrame_->x() - kPanelGap - button.width()));
     }
     resumeButton_->setGeometry(button);
     fitOuterSize();
+    // From right to left, the panel stands left of the board (see eventFilter).
+    if (isRightToLeft()) {
+        mirrorChildren(centralWidget(), centralWidget()->width());
+        centralWidget()->setProperty(kMirroredWidth, centralWidget()->width());
+    }
 }
 
 // The outer size includes the frame that a window manager puts around the
@@ -250,6 +303,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress) surfacePressed();
+    // Mirrored controls keep their distances from the right edge as the window's width follows the layout.
+    if (watched == centralWidget() && event->type() == QEvent::Resize && isRightToLeft()) {
+        const QVariant mirrored = centralWidget()->property(kMirroredWidth);
+        const int shift = centralWidget()->width() - mirrored.toInt();
+        if (mirrored.isValid() && shift != 0) {
+            for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->move(w->x() + shift, w->y());
+            centralWidget()->setProperty(kMirroredWidth, centralWidget()->width());
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

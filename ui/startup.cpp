@@ -10,7 +10,7 @@ std::unique_ptr<MainWindow> startProgram(Program& program, Services& services) {
     program.settings = SettingsKeeper(services.registry);
     Options options;
     if (program.settings.load(options, program.bestScores) == StoreOutcome::SoftwareUnavailable) {
-        services.messages.show(kStoreFailedMessage);
+        services.messages.show(storeFailedMessage());
     }
     program.flow.setOptions(options);
 

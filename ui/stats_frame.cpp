@@ -2,11 +2,13 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "accessibility.h"
 #include "assist_view.h"
 #include "clock.h"
+#include "language.h"
 #include "options.h"
 #include "ui_look.h"
 
@@ -24,15 +26,30 @@ void StatsFrame::paintEvent(QPaintEvent*) {
     p.drawRect(edge);
     p.setPen(palette().color(QPalette::Light));
     p.drawRect(edge.translated(1, 1));
-    // The caption interrupts the top edge.
+    // The caption interrupts the top edge, at its left end (its right end from right to left).
     const int width = fm.horizontalAdvance(title());
-    p.fillRect(QRect(5, 0, width + 4, baseline + fm.descent()), palette().color(QPalette::Window));
+    const int left = isRightToLeft() ? this->width() - 9 - width : 5;
+    p.fillRect(QRect(left, 0, width + 4, baseline + fm.descent()), palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QPoint(7, baseline), title());
+    p.drawText(QPoint(left + 2, baseline), title());
 }
 
-StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
-    : StatsFrame(QStringLiteral("Statistics"), parent) {
+namespace {
+// The least width in which text fits on two lines broken between words.
+int twoLineWidth(const QString& text, const QFont& font) {
+    const QFontMetrics fm(font);
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    int least = fm.horizontalAdvance(text);
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        least = std::min(least, std::max(fm.horizontalAdvance(words.mid(0, i).join(QLatin1Char(' '))),
+                                         fm.horizontalAdvance(words.mid(i).join(QLatin1Char(' ')))));
+    }
+    return least + 2;
+}
+}  // namespace
+
+//: The caption of the panel beside the board.
+StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent) : StatsFrame(tr("Statistics"), parent) {
     setObjectName(QStringLiteral("statsFrame"));
     setFont(uiFont(9.75, true));
     setBackground(this, kWindowBackground);
@@ -45,15 +62,20 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
     const int labelTop = tw.y(120) + QFontMetrics(uiFont(8.25)).ascent() - QFontMetrics(uiFont(8.25)).capHeight();
     const int shift = std::max(0, captionBottom - labelTop + 1);
 
-    QLabel* scoreCaption = designLabel(this, "scoreCaption", QStringLiteral("  Score"), tw, 270, 120, uiFont(8.25));
+    //: A caption in the panel, over the score. The two leading blanks are deliberate in English; translate the
+    //: word by its meaning.
+    QLabel* scoreCaption = designLabel(this, "scoreCaption", tr("  Score"), tw, 270, 120, uiFont(8.25));
     setTextColor(scoreCaption, kCaptionBlue);
     scoreLabel_ = designLabel(this, "scoreLabel", QStringLiteral("Label2"), tw, 195, 375, uiFont(9.75, true), true);
     setBackground(scoreLabel_, kWindowBackground);
-    QLabel* bestScoreCaption = designLabel(this, "bestScoreCaption", QStringLiteral(" Best Score"), tw, -15, 975, uiFont(9.75));
+    //: A caption in the panel, over the best score of this grid, mode and number of kinds. The leading blank is
+    //: deliberate in English; translate the words by their meaning.
+    QLabel* bestScoreCaption = designLabel(this, "bestScoreCaption", tr(" Best Score"), tw, -15, 975, uiFont(9.75));
     setTextColor(bestScoreCaption, kCaptionBlue);
     bestScoreLabel_ = designLabel(this, "bestScoreLabel", QStringLiteral("dsgerte "), tw, 75, 1215, uiFont(9.75, true), true);
     setBackground(bestScoreLabel_, kBestScoreBackground);
-    timeCaption_ = designLabel(this, "timeCaption", QStringLiteral("Time"), tw, 255, 1950, uiFont(9.75), true);
+    //: A caption in the panel, over the clock of a standard game (the time played).
+    timeCaption_ = designLabel(this, "timeCaption", tr("Time", "time played"), tw, 255, 1950, uiFont(9.75), true);
     setTextColor(timeCaption_, kCaptionBlue);
     timeLabel_ = designLabel(this, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
     setBackground(timeLabel_, kWindowBackground);
@@ -63,28 +85,58 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
     // the caption nor a caption label is cut at its right edge.
     int panelWidth = std::max(width(), captionMetrics.horizontalAdvance(title()) + 14);
     for (QLabel* l : {scoreCaption, bestScoreCaption}) panelWidth = std::max(panelWidth, l->geometry().right() + 4);
+    // And wide enough for the clock's captions of both games and the
+    // "Assisted" mark, which stand in its middle where they are too long for
+    // their design places (a longer language).
+    for (const QString& line : captionLines()) {
+        panelWidth = std::max(panelWidth, QFontMetrics(uiFont(10)).horizontalAdvance(line) + 4);
+    }
+    panelWidth = std::max(panelWidth, findChild<QLabel*>(QStringLiteral("assistedLabel"))->width() + 4);
+    // And for "Best found" with a total of five digits on two lines.
+    auto* bestFound = findChild<QLabel*>(QStringLiteral("bestFoundLabel"));
+    const int bestFoundWidth = twoLineWidth(AssistView::bestFoundText(99999), bestFound->font());
+    if (bestFoundWidth > bestFound->width()) {
+        panelWidth = std::max(panelWidth, bestFoundWidth + 6);
+        bestFound->resize(panelWidth - 6, bestFound->height());
+    }
     setFixedWidth(panelWidth);
+    for (QLabel* l : findChildren<QLabel*>()) {
+        if (l->alignment() & Qt::AlignHCenter) centreIfOutside(this, l, 4);
+    }
     // Read by screen readers with what they count, e.g. "Score 45".
-    nameCount(scoreLabel_, QStringLiteral("Score"));
-    nameCount(bestScoreLabel_, QStringLiteral("Best score"));
-    nameCount(timeLabel_, QStringLiteral("Time"));
+    //: What a screen reader says before the score, e.g. "Score 45".
+    nameCount(scoreLabel_, tr("Score"));
+    //: What a screen reader says before the best score, e.g. "Best score 120".
+    nameCount(bestScoreLabel_, tr("Best score"));
+    //: What a screen reader says before the clock of a standard game, e.g. "Time 1:05".
+    nameCount(timeLabel_, tr("Time", "time played"));
+    mirrorIfRightToLeft(this);
 }
 
-void StatsPanel::showScore(int32_t score) { setLabel(scoreLabel_, QString::number(score)); }
+QStringList StatsPanel::captionLines() {
+    return (tr("Time", "time played") + QLatin1Char('\n') + tr("Time \r\nRemaining"))
+        .split(QRegularExpression(QStringLiteral("\r?\n")));
+}
 
-void StatsPanel::showBestScore(int32_t score) { setLabel(bestScoreLabel_, QString::number(score)); }
+void StatsPanel::showScore(int32_t score) { setLabel(scoreLabel_, localDigits(score)); }
 
-void StatsPanel::showClock(int32_t seconds) { setLabel(timeLabel_, QString::fromStdString(clockText(seconds))); }
+void StatsPanel::showBestScore(int32_t score) { setLabel(bestScoreLabel_, localDigits(score)); }
+
+void StatsPanel::showClock(int32_t seconds) { setLabel(timeLabel_, localDigits(QString::fromStdString(clockText(seconds)))); }
 
 void StatsPanel::showNewGame(int16_t gameMode, const TwipScale& tw) {
     if (gameMode == kFallingTiles) {
-        setLabel(timeCaption_, QStringLiteral("Time \r\nRemaining"));
-        nameCount(timeLabel_, QStringLiteral("Time remaining"));
+        //: A caption in the panel, over the clock of a falling game (the time left), on two lines. The blank
+        //: before the line break is deliberate in English; translate the words by their meaning.
+        setLabel(timeCaption_, tr("Time \r\nRemaining"));
+        //: What a screen reader says before the clock of a falling game, e.g. "Time remaining 1:59".
+        nameCount(timeLabel_, tr("Time remaining"));
     } else {
         timeCaption_->setFont(uiFont(10));
-        setLabel(timeCaption_, QStringLiteral("Time"));
-        nameCount(timeLabel_, QStringLiteral("Time"));
+        setLabel(timeCaption_, tr("Time", "time played"));
+        nameCount(timeLabel_, tr("Time", "time played"));
     }
+    centreIfOutside(this, timeCaption_, 4);
     timeLabel_->move(timeLabel_->x(), timeCaption_->y() + timeCaption_->height() + tw.y(50));
     setLabel(timeLabel_, QString());
 }

@@ -41,6 +41,9 @@ public:
     QLabel* timeLabel() const { return timeLabel_; }
 
 private:
+    // The lines of the clock's captions of both games.
+    static QStringList captionLines();
+
     QLabel* scoreLabel_ = nullptr;
     QLabel* bestScoreLabel_ = nullptr;
     QLabel* timeCaption_ = nullptr;

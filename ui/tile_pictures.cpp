@@ -1,5 +1,6 @@
 #include "tile_pictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -39,16 +40,63 @@ QImage ImageList::render(int n, qreal ratio) const {
 }
 
 const char* tileKindName(int tileSet, int kind) {
+    // The names a screen reader says, translated where they are said (context "qlx::TileKinds").
     static constexpr const char* kNames[5][9] = {
-        {"blue checks", "dark red bricks", "grey-green stripes", "pink marble", "cream with berries",
-         "orange flower", "tan paper with a plant", "blue-grey granite", "dark blue flagstones"},
-        {"dark blue star", "light blue star", "cyan star", "green star", "orange star", "magenta star",
-         "lilac star", "red star", "pink star"},
-        {"scarlet macaw", "blue-and-gold macaw", "green amazon", "white cockatoo", "grey parrot",
-         "rainbow lorikeet", "sun conure", "galah", "cockatiel"},
-        {"bee", "crab", "donkey", "dinosaur", "cat", "beaver", "mouse", "bird", "spider"},
-        {"red Mandelbrot", "orange rabbit", "golden ship", "green Newton", "cyan Julia", "blue seahorse",
-         "violet tricorn", "magenta Julia", "rainbow Newton"},
+        {
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "blue checks"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "dark red bricks"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "grey-green stripes"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "pink marble"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "cream with berries"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "orange flower"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "tan paper with a plant"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "blue-grey granite"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "dark blue flagstones")
+        },
+        {
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "dark blue star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "light blue star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "cyan star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "green star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "orange star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "magenta star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "lilac star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "red star"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "pink star")
+        },
+        {
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "scarlet macaw"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "blue-and-gold macaw"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "green amazon"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "white cockatoo"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "grey parrot"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "rainbow lorikeet"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "sun conure"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "galah"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "cockatiel")
+        },
+        {
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "bee"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "crab"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "donkey"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "dinosaur"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "cat"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "beaver"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "mouse"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "bird"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "spider")
+        },
+        {
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "red Mandelbrot"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "orange rabbit"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "golden ship"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "green Newton"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "cyan Julia"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "blue seahorse"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "violet tricorn"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "magenta Julia"),
+            QT_TRANSLATE_NOOP("qlx::TileKinds", "rainbow Newton")
+        },
     };
     if (tileSet < 0 || tileSet > 4 || kind < 1 || kind > 9) return "";
     return kNames[tileSet][kind - 1];

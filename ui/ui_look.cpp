@@ -12,10 +12,17 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "accessibility.h"
 
 namespace qlx {
+
+namespace {
+// Set on a widget whose children stand at mirrored places.
+constexpr const char* kMirrored = "qlxMirrored";
+}  // namespace
 
 QFont uiFont(qreal points, bool bold, bool underline) {
     QFont f = QApplication::font();
@@ -46,10 +53,15 @@ void setTextColor(QWidget* w, const QColor& color) {
 void setLabel(QLabel* label, const QString& text) {
     const bool centred = label->alignment() & Qt::AlignHCenter;
     const int centre = label->x() + label->width() / 2;
+    const int right = label->x() + label->width();
     label->setText(text);
     readCount(label);
     label->adjustSize();
-    if (centred) label->move(centre - label->width() / 2, label->y());
+    if (centred) {
+        label->move(centre - label->width() / 2, label->y());
+    } else if (label->parentWidget() && label->parentWidget()->property(kMirrored).toBool()) {
+        label->move(right - label->width(), label->y());
+    }
 }
 
 void makeDialogWindow(QWidget* dialog, const QString& title, const TwipScale& tw, int innerWidth, int innerHeight) {
@@ -77,7 +89,70 @@ void keepLeftOf(QLabel* label, const QWidget* control) {
     if (label->x() > left) label->move(std::max(0, left), label->y());
 }
 
-void widenToHold(QWidget* window, const QLabel* label, int margin) {
+void makeRoomRightOf(const QLabel* label, std::initializer_list<QWidget*> line) {
+    constexpr int kGap = 4;
+    int leftmost = std::numeric_limits<int>::max();
+    for (const QWidget* w : line) leftmost = std::min(leftmost, w->x());
+    const int shift = label->x() + label->width() + kGap - leftmost;
+    if (shift <= 0) return;
+    for (QWidget* w : line) w->move(w->x() + shift, w->y());
+}
+
+void centreIfOutside(QWidget* window, QLabel* label, int margin) {
+    if (label->x() >= 0 && label->x() + label->width() <= window->width()) return;
+    if (label->width() + 2 * margin > window->width()) window->setFixedWidth(label->width() + 2 * margin);
+    label->move((window->width() - label->width()) / 2, label->y());
+}
+
+void fitButtons(QWidget* window) {
+    constexpr int kPadding = 12, kGap = 12;
+    std::vector<QPushButton*> buttons;
+    for (QPushButton* b : window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        const int needed = QFontMetrics(b->font()).horizontalAdvance(b->text()) + kPadding;
+        if (needed > b->width()) b->setGeometry(b->x() - (needed - b->width()) / 2, b->y(), needed, b->height());
+        buttons.push_back(b);
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const QPushButton* a, const QPushButton* b) { return a->x() < b->x(); });
+    std::vector<bool> done(buttons.size(), false);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (done[i]) continue;
+        std::vector<QPushButton*> row;
+        for (std::size_t j = i; j < buttons.size(); ++j) {
+            const QPushButton* b = buttons[j];
+            if (b->y() < buttons[i]->y() + buttons[i]->height() && buttons[i]->y() < b->y() + b->height()) {
+                row.push_back(buttons[j]);
+                done[j] = true;
+            }
+        }
+        bool crowded = false;
+        int total = -kGap;
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            total += row[k]->width() + kGap;
+            crowded = crowded || row[k]->x() < 0 || row[k]->geometry().right() >= window->width() ||
+                      (k + 1 < row.size() && row[k]->geometry().right() + kGap / 2 > row[k + 1]->x());
+        }
+        if (!crowded) continue;
+        if (total + 2 * kGap > window->width()) window->setFixedWidth(total + 2 * kGap);
+        int x = (window->width() - total) / 2;
+        for (QPushButton* b : row) {
+            b->move(x, b->y());
+            x += b->width() + kGap;
+        }
+    }
+}
+
+void mirrorChildren(QWidget* parent, int width) {
+    parent->setProperty(kMirrored, true);
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!w->isWindow()) w->move(width - w->x() - w->width(), w->y());
+    }
+}
+
+void mirrorIfRightToLeft(QWidget* window) {
+    if (window->isRightToLeft()) mirrorChildren(window, window->width());
+}
+
+void widenToHold(QWidget* window, const QWidget* label, int margin) {
     const int width = label->x() + label->width() + std::min(margin, std::max(0, label->x()));
     if (width > window->width()) window->setFixedWidth(width);
 }

@@ -2,6 +2,7 @@
 // positions given in twips.
 #pragma once
 
+#include <initializer_list>
 #include <QColor>
 #include <QFont>
 #include <QLabel>
@@ -29,7 +30,8 @@ void setBackground(QWidget* w, const QColor& color);
 void setTextColor(QWidget* w, const QColor& color);
 
 // Labels size themselves to their text. A centred label keeps its centre
-// where its design text had it; any other keeps its left edge.
+// where its design text had it; any other keeps its left edge (its right
+// edge once its parent's controls are mirrored, see mirrorChildren).
 void setLabel(QLabel* label, const QString& text);
 
 // Converts design twips into pixels of this screen.
@@ -56,11 +58,29 @@ QLabel* designLabel(QWidget* parent, const char* name, const QString& text, cons
 // a window grows to the right rather than cut a label off, keeping as much
 // room right of the label as it has left of it (at most `margin`).
 void keepLeftOf(QLabel* label, const QWidget* control);
-void widenToHold(QWidget* window, const QLabel* label, int margin = 8);
+void widenToHold(QWidget* window, const QWidget* label, int margin = 8);
+// A label too long to stand left of the controls of its line even from the
+// window's left edge moves them right, as far as it needs (a longer language).
+void makeRoomRightOf(const QLabel* label, std::initializer_list<QWidget*> line);
+// A centred label that stands out of its window on either side is centred
+// in it, the window growing if need be.
+void centreIfOutside(QWidget* window, QLabel* label, int margin = 8);
 
 // A button at its design place and size.
 QPushButton* designButton(QWidget* parent, const char* name, const QString& text, const TwipScale& tw, int left,
                           int top, int width, int height);
+
+// Buttons too narrow for their text (a longer language, a wider font) grow
+// about their centres; buttons of one row that then overlap, or stand out of
+// the window, are set side by side in its middle, the window growing if need
+// be. Buttons whose texts fit keep their design places.
+void fitButtons(QWidget* window);
+
+// In a window laid out from right to left (a right-to-left language), the
+// controls placed at design places are mirrored: each child of parent moves
+// to the place that mirrors its own within width.
+void mirrorChildren(QWidget* parent, int width);
+void mirrorIfRightToLeft(QWidget* window);
 
 // The keys of a dialog. Esc presses its cancel button; in a dialog without one
 // (nullptr) it does nothing, where a plain QDialog would close. Enter presses

@@ -10,6 +10,8 @@
 #   fit_screen.sh PATH/TO/quellix WIDTHxHEIGHT SCALE [SCREENSHOT_DIR]
 # SCALE is the display scale (QT_SCALE_FACTOR). Runs itself under xvfb-run.
 set -euo pipefail
+# The game speaks English whatever the machine's locale (QLX_LANGUAGE=de: German).
+export LANGUAGE=${QLX_LANGUAGE:-en} LC_ALL=C.UTF-8
 
 program=$(readlink -f "$1")
 screen=$2

@@ -10,6 +10,8 @@
 #                                                     removed again afterwards unless it was installed before
 # --expect-help: F1 must open the help viewer on the installed QLX.hlp.
 set -euo pipefail
+# The game speaks English whatever the machine's locale (QLX_LANGUAGE=de: German).
+export LANGUAGE=${QLX_LANGUAGE:-en} LC_ALL=C.UTF-8
 
 if [ "$1" = --package ]; then
   deb=$(readlink -f "$2")
@@ -67,6 +69,15 @@ gzip -t "$man_page" || fail "no manual page at $man_page"
 for f in quellix QLX.hlp snd/OPENING.WAV snd/APPLAUSE.wav; do
   [ -f "$program_dir/$f" ] || fail "$program_dir/$f is missing"
 done
+# Every language's translation, and every translated help page the build made.
+for lang in ${QLX_LANGUAGES:-de fr es pt_BR pl zh_CN ja ar}; do
+  [ -f "$program_dir/translations/quellix_$lang.qm" ] || fail "the $lang translation is missing"
+done
+if [ -n "${build:-}" ]; then
+  for page in "$build"/bin/QLX_*.hlp; do
+    [ ! -e "$page" ] || [ -f "$program_dir/$(basename "$page")" ] || fail "$(basename "$page") is missing"
+  done
+fi
 for size in 16 22 24 32 48 64 128 256; do
   png="$prefix/share/icons/hicolor/${size}x$size/apps/$id.png"
   [ "$(identify -format '%wx%h' "$png" 2>/dev/null)" = "${size}x$size" ] || fail "no ${size} px icon at $png"

@@ -11,6 +11,8 @@
 #   play_once.sh PATH/TO/quellix [SCREENSHOT_DIR]
 # Runs itself under xvfb-run when no DISPLAY is set.
 set -euo pipefail
+# The game speaks English whatever the machine's locale (QLX_LANGUAGE=de: German).
+export LANGUAGE=${QLX_LANGUAGE:-en} LC_ALL=C.UTF-8
 
 program=$(readlink -f "$1")
 shots=${2:-$(mktemp -d)}

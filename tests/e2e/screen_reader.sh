@@ -6,6 +6,8 @@
 #   screen_reader.sh PATH/TO/quellix
 # Exits 77 (CTest: skipped) when the AT-SPI packages are missing.
 set -euo pipefail
+# The game speaks English whatever the machine's locale (QLX_LANGUAGE=de: German).
+export LANGUAGE=${QLX_LANGUAGE:-en} LC_ALL=C.UTF-8
 
 program=$(readlink -f "$1")
 here=$(dirname "$(readlink -f "$0")")

@@ -30,6 +30,8 @@
 #   session_end.sh PATH/TO/quellix CASE [PATH/TO/xsmp_logout]
 # Runs itself under xvfb-run when no DISPLAY is set.
 set -euo pipefail
+# The game speaks English whatever the machine's locale (QLX_LANGUAGE=de: German).
+export LANGUAGE=${QLX_LANGUAGE:-en} LC_ALL=C.UTF-8
 
 program=$(readlink -f "$1")
 what=$2

@@ -8,6 +8,8 @@
 #   spoken.sh PATH/TO/quellix        (QLX_KEEP=1 keeps the work folder, Orca's whole log in it)
 # Exits 77 (CTest: skipped) when Orca or what it needs is missing.
 set -euo pipefail
+# The game speaks English whatever the machine's locale (QLX_LANGUAGE=de: German).
+export LANGUAGE=${QLX_LANGUAGE:-en} LC_ALL=C.UTF-8
 
 program=$(readlink -f "$1")
 here=$(dirname "$(readlink -f "$0")")
