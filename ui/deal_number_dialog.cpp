@@ -1,5 +1,6 @@
 #include "deal_number_dialog.h"
 
+#include <algorithm>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -72,7 +73,15 @@ DealNumberDialog::DealNumberDialog(std::optional<uint64_t> current, const Option
     layout->addWidget(message_);
     layout->addWidget(buttons);
     setMinimumWidth(360);
+    fitHeight();
     edit_->setFocus();
+}
+
+void DealNumberDialog::fitHeight() {
+    // A layout with word-wrapped texts: tall enough for every line at the width it has.
+    adjustSize();
+    const int width = std::max(this->width(), minimumWidth());
+    resize(width, std::max(height(), heightForWidth(width)));
 }
 
 void DealNumberDialog::tryAccept() {
@@ -88,7 +97,7 @@ void DealNumberDialog::tryAccept() {
                                 .arg(text.trimmed().left(40), maxText()));
     message_->setAccessibleName(message_->text());
     message_->show();
-    adjustSize();
+    fitHeight();
     edit_->setFocus();
     edit_->selectAll();
 }

@@ -32,6 +32,7 @@ public:
 
 private:
     void tryAccept();
+    void fitHeight();
 
     QLineEdit* edit_;
     QLabel* message_;

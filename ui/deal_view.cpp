@@ -39,8 +39,22 @@ void DealView::addLabel(QWidget* statsFrame, const QLabel& below) {
     knownDeal_->setFont(uiFont(7.5, true));
     knownDeal_->setAlignment(Qt::AlignCenter);
     setTextColor(knownDeal_, kKnownRed);
-    const int height = knownDeal_->sizeHint().height();
-    knownDeal_->setGeometry(2, below.geometry().bottom() + 1, statsFrame->width() - 6, height);
+    // On two lines where one is too short for it (a longer language), and
+    // written smaller where a word alone is wider than the panel, or where
+    // the language writes no blanks between words (it would break anywhere).
+    const bool blanks = knownDeal_->text().contains(QLatin1Char(' '));
+    knownDeal_->setWordWrap(blanks);
+    const int width = statsFrame->width() - 6;
+    QFont font = knownDeal_->font();
+    const auto tooWide = [&] {
+        return (blanks ? knownDeal_->minimumSizeHint() : knownDeal_->sizeHint()).width() > width;
+    };
+    while (tooWide() && font.pointSizeF() > 5) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        knownDeal_->setFont(font);
+    }
+    knownDeal_->setGeometry(2, below.geometry().bottom() + 1, width,
+                           blanks ? knownDeal_->heightForWidth(width) : knownDeal_->sizeHint().height());
     knownDeal_->hide();
 }
 

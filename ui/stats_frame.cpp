@@ -46,6 +46,17 @@ int twoLineWidth(const QString& text, const QFont& font) {
     }
     return least + 2;
 }
+
+// A caption whose English text starts with blanks, which keep it off the
+// panel's edge, moves right by as much where its translation has fewer.
+void keepIndent(QLabel* label, int englishBlanks) {
+    const QString text = label->text();
+    int blanks = 0;
+    while (blanks < text.size() && text[blanks] == QLatin1Char(' ')) ++blanks;
+    if (blanks >= englishBlanks) return;
+    const int blank = QFontMetrics(label->font()).horizontalAdvance(QLatin1Char(' '));
+    label->move(label->x() + (englishBlanks - blanks) * blank, label->y());
+}
 }  // namespace
 
 //: The caption of the panel beside the board.
@@ -79,6 +90,8 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
     setTextColor(timeCaption_, kCaptionBlue);
     timeLabel_ = designLabel(this, "timeLabel", QStringLiteral("Label2"), tw, 150, 2520, uiFont(9.75, true), true);
     setBackground(timeLabel_, kWindowBackground);
+    keepIndent(scoreCaption, 2);
+    keepIndent(bestScoreCaption, 1);
     assist.addLabels(this, tw);
     for (QLabel* l : findChildren<QLabel*>()) l->move(l->x(), l->y() + shift);
     // Wider than its design where this system's fonts need it, so that neither

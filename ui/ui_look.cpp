@@ -57,6 +57,11 @@ void setLabel(QLabel* label, const QString& text) {
     label->setText(text);
     readCount(label);
     label->adjustSize();
+    // Right-to-left letters joined in a bold face are drawn a little wider
+    // than they are measured: room for that, or their last one is cut.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.direction() == QChar::DirAL || c.direction() == QChar::DirR; })) {
+        label->resize(label->width() + QFontMetrics(label->font()).averageCharWidth(), label->height());
+    }
     if (centred) {
         label->move(centre - label->width() / 2, label->y());
     } else if (label->parentWidget() && label->parentWidget()->property(kMirrored).toBool()) {

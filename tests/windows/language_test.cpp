@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "about_dialog.h"
+#include "deal_number_dialog.h"
 #include "accessibility.h"
 #include "announcer.h"
 #include "assist_view.h"
@@ -138,6 +139,13 @@ void textsFit(QWidget* window) {
                                                 " > " + QString::number(room)));
         }
         QVERIFY2(inner.contains(inWindow(w)), qPrintable(title + ": \"" + text + "\" lies outside its window"));
+        if (label && !label->wordWrap() && (label->alignment() & Qt::AlignLeft) && w->parentWidget() != window) {
+            // Its first letter clear of its box's left edge, as the English blanks keep it.
+            const qsizetype blanks = text.size() - QString(text).remove(QRegularExpression(QStringLiteral("^ +"))).size();
+            const int start = label->x() + label->contentsRect().left() + fm.horizontalAdvance(text.left(blanks));
+            QVERIFY2(w->parentWidget()->isRightToLeft() || start >= 2,
+                     qPrintable(title + ": \"" + text + "\" starts on its box's edge"));
+        }
         for (const QWidget* c : controls) {
             if (c == w || c->parentWidget() != w->parentWidget() || !c->isVisibleTo(window) ||
                 (label && qobject_cast<const QLabel*>(c)) || c->objectName() == QLatin1String("announcer"))
@@ -249,6 +257,8 @@ void LanguageTest::noTextAPlayerMeetsStaysEnglishInThePseudoLanguage() {
         w.assist().showBestFound(1530);
         texts << textsOf(&w);
         w.resumeClicked();
+        w.restartChosen();  // a known deal, marked
+        texts << textsOf(&w) << QAccessible::queryAccessibleInterface(w.board())->text(QAccessible::Description);
     }
     // The board, its cells (empty, alone and in a group) and what is said.
     p.setBoard({"12", "21", "11"});
@@ -270,7 +280,12 @@ void LanguageTest::noTextAPlayerMeetsStaysEnglishInThePseudoLanguage() {
     end.lastMovePoints = 3;
     Utterance timeLeft = said(Utterance::Kind::TimeLeft);
     timeLeft.secondsLeft = 30;
-    for (const Utterance& u : {move, said(Utterance::Kind::Batch), timeLeft, said(Utterance::Kind::End), end})
+    Utterance again = said(Utterance::Kind::Deal);
+    again.again = true;
+    Utterance lineEnd = said(Utterance::Kind::BestLine);
+    lineEnd.finished = true;
+    for (const Utterance& u : {move, said(Utterance::Kind::Batch), timeLeft, said(Utterance::Kind::End), end,
+                               said(Utterance::Kind::Deal), again, said(Utterance::Kind::BestLine), lineEnd})
         texts << spokenText(g, u);
     texts << statusSpeech(g, 10) << spokenTime(61) << spokenTime(120);
     // The messages and every dialog.
@@ -284,7 +299,11 @@ void LanguageTest::noTextAPlayerMeetsStaysEnglishInThePseudoLanguage() {
     ScoresDialog scores(p.program, screen);
     NameDialog name(kFallingTiles, screen);
     GameOverDialog gameOver(1234, screen);
-    for (QWidget* d : std::initializer_list<QWidget*>{&options, &about, &scores, &name, &gameOver}) texts << textsOf(d);
+    DealNumberDialog deal(42, p.game().options, nullptr);
+    deal.numberEdit()->setText(QStringLiteral("x"));
+    deal.okButton()->click();  // refused: the dialog stays, with its message
+    for (QWidget* d : std::initializer_list<QWidget*>{&options, &about, &scores, &name, &gameOver, &deal})
+        texts << textsOf(d);
     // The help window, here with the page that tells its file is missing.
     HelpWindow help;
     help.showContents("/nonexistent/QLX.hlp");
@@ -318,6 +337,7 @@ void LanguageTest::textsFitTheirPlaces() {
             w.gridSizeActions()[grid]->trigger();
             w.tileSizeActions()[0]->trigger();
             w.assist().showBestFound(12345);
+            w.restartChosen();  // the known deal's mark
             textsFit(&w);
             QGroupBox* panel = w.statsFrame();
             QVERIFY(QFontMetrics(panel->font()).horizontalAdvance(panel->title()) + 14 <= panel->width());
@@ -340,6 +360,9 @@ void LanguageTest::textsFitTheirPlaces() {
     GameOverDialog gameOver(123456, screen);
     gameOver.show();
     textsFit(&gameOver);
+    DealNumberDialog deal(999'999'999, p.game().options, nullptr);
+    deal.show();
+    textsFit(&deal);
     for (int16_t mode : {kStandardGame, kFallingTiles}) {
         p.game().options.gameMode = mode;
         p.program.bestScores.recordFor(currentConfiguration(p.program)) = {{99999, 2, 1},
