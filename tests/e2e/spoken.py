@@ -26,8 +26,20 @@ import sys
 import time
 
 LINE = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*)'(?:\s*\{.*\})?\s*$")
-CELL = re.compile(r"^[a-z -]+, group of (\d+), (\d+) points\.$")
-MOVE = re.compile(r"^(\d+) points, score (\d+)\. Now: ")  # said after "notification."
+# What the game says, in the language it is started in (LANGUAGE: en or de).
+# In German only the moves and the score are checked: Orca's own words (the
+# board's role, the menus) are then German too.
+SAID = {
+    "en": {"cell": r"^[a-z -]+, group of (\d+), (\d+) points\.$",
+           "move": r"^(\d+) points, score (\d+)\. Now: ",  # said after "notification."
+           "board": "table with 10 rows 12 columns", "score": "Score {score}, time "},
+    "de": {"cell": r"^[^,]+, Gruppe aus (\d+), (\d+) Punkte\.$",
+           "move": r"^(\d+) Punkte, Punktestand (\d+)\. Jetzt: ",
+           "board": "Spielfeld", "score": "Punktestand {score}, Zeit "},
+}
+LANGUAGE = os.environ.get("LANGUAGE", "en").split(":")[0]
+CELL = re.compile(SAID[LANGUAGE]["cell"])
+MOVE = re.compile(SAID[LANGUAGE]["move"])
 ROW = re.compile(r"^row \d+, column \d+\.$")
 LIMIT = 2.0  # seconds from Space to the move's points and score
 WAIT = 20.0  # seconds to wait for anything else Orca must say (a loaded machine is slow)
@@ -97,7 +109,7 @@ def play(work, game_pid):
     log = Log(os.path.join(work, "orca.log"))
 
     # Orca has found the game's window and its focused board before any key.
-    log.wait(0, lambda t: t.startswith("table with 10 rows 12 columns"), "Orca did not read the focused board")
+    log.wait(0, lambda t: SAID[LANGUAGE]["board"] in t, "Orca did not read the focused board")
 
     score = 0
     moves = []  # where, in the utterances, each move's Space was pressed
@@ -125,12 +137,17 @@ def play(work, game_pid):
 
     mark = log.mark()
     pressed = key("s")
-    _, at, text = log.wait(mark, lambda t: t.startswith(f"Score {score}, time "), "S did not say the score and the time")
+    said_score = SAID[LANGUAGE]["score"].format(score=score)
+    _, at, text = log.wait(mark, lambda t: t.startswith(said_score), "S did not say the score and the time")
     print(f"S: '{text}' {after(at, pressed):.3f} s after the key")
     # Said once: one utterance of each move up to the next step's.
     for move, (start, end) in enumerate(zip(moves, moves[1:] + [mark]), 1):
         if sum(1 for _, t in log.said[start:end] if MOVE.match(t)) != 1:
             fail(f"move {move}: the move was said more than once")
+
+    if LANGUAGE != "en":
+        leave(work, log, game_pid)
+        return
 
     # Falling Tiles from the menu bar: F10 opens the Game menu; "Falling Blocks" is its second item.
     mark = log.mark()
@@ -172,6 +189,11 @@ def play(work, game_pid):
     key("Escape")
     log.wait(mark, lambda t: t.startswith("Quellix - "), "Escape did not close the falling options")
 
+    leave(work, log, game_pid)
+
+
+def leave(work, log, game_pid):
+    """Ctrl+Q, and the checks of how Orca spoke."""
     key("ctrl+q")
     deadline = time.monotonic() + WAIT
     while os.path.exists(f"/proc/{game_pid}") and time.monotonic() < deadline:
