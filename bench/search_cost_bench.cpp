@@ -3,8 +3,9 @@
 // that the figures are the same on every machine), run on a thread of its own
 // as the game runs it. Per deal: the total found, the boards made, the CPU
 // time of the search's thread, how far the resident memory rose during the
-// search and how much of that was still resident after it (each deal in a
-// process of its own, so that no search inherits another's freed memory).
+// search and how much of that was still resident after it, once the freed
+// memory was handed back as the game does (each deal in a process of its
+// own, so that no search inherits another's freed memory).
 // A report, not a test: it prints figures and asserts nothing.
 //
 //   search_cost_bench [deals per size, default 5] [grid sizes, e.g. "0123"]
@@ -21,6 +22,7 @@
 #include <string>
 #include <thread>
 
+#include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -96,6 +98,7 @@ int main(int argc, char** argv) {
                     cpu = threadCpuMs() - t0;
                 });
                 worker.join();
+                malloc_trim(0);
                 const long peak = statusKb("VmHWM");
                 const long after = statusKb("VmRSS");
                 std::printf("%2dx%-4d %4d %8d %9lld %6d %9.0f %9ld %9ld\n", s.numCols, s.numRows, deal, r.total,

@@ -178,11 +178,13 @@ struct Link {
 };
 constexpr int kWidestBeam = 1 << 16;
 
+// A child of a layer's board: 32 bytes.
 struct Candidate {
     int64_t promise;
     uint64_t order;  // breaks ties between equal promises
+    uint64_t hash;   // of the child's cells
     int32_t score;
-    uint32_t parent;
+    uint16_t parent;
     int16_t move;
 };
 
@@ -232,14 +234,13 @@ public:
 
     void clear() {
         items_.clear();
-        hashes_.clear();
         haveFloor_ = false;
         dropped_ = false;
         std::fill(table_.begin(), table_.end(), kFree);
     }
 
-    void offer(const Candidate& c, uint64_t hash) {
-        uint32_t& slot = find(hash);
+    void offer(const Candidate& c) {
+        uint32_t& slot = find(c.hash);
         if (slot != kFree) {
             if (items_[slot].score < c.score) items_[slot] = c;  // the same board, reached with more points
             return;
@@ -250,7 +251,6 @@ public:
         }
         slot = static_cast<uint32_t>(items_.size());
         items_.push_back(c);
-        hashes_.push_back(hash);
         if (items_.size() >= 2 * width_) {
             keepBest();
         } else if (2 * items_.size() > table_.size()) {
@@ -273,7 +273,7 @@ private:
         if (table_.empty()) rehash(1024);
         const std::size_t mask = table_.size() - 1;
         for (std::size_t i = static_cast<std::size_t>(hash) & mask;; i = (i + 1) & mask) {
-            if (table_[i] == kFree || hashes_[table_[i]] == hash) return table_[i];
+            if (table_[i] == kFree || items_[table_[i]].hash == hash) return table_[i];
         }
     }
 
@@ -281,28 +281,16 @@ private:
         table_.assign(size, kFree);
         const std::size_t mask = size - 1;
         for (uint32_t k = 0; k < items_.size(); ++k) {
-            std::size_t i = static_cast<std::size_t>(hashes_[k]) & mask;
+            std::size_t i = static_cast<std::size_t>(items_[k].hash) & mask;
             while (table_[i] != kFree) i = (i + 1) & mask;
             table_[i] = k;
         }
     }
 
+    // Keeps the best `width` in place; the worst of them is the floor.
     void keepBest() {
-        std::vector<std::size_t> order(items_.size());
-        for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-        std::nth_element(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(width_), order.end(),
-                         [this](std::size_t a, std::size_t b) { return better(items_[a], items_[b]); });
-        order.resize(width_);
-        std::vector<Candidate> items;
-        std::vector<uint64_t> hashes;
-        items.reserve(2 * width_);
-        hashes.reserve(2 * width_);
-        for (const std::size_t k : order) {
-            items.push_back(items_[k]);
-            hashes.push_back(hashes_[k]);
-        }
-        items_.swap(items);
-        hashes_.swap(hashes);
+        std::nth_element(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(width_), items_.end(), better);
+        items_.resize(width_);
         floor_ = *std::min_element(items_.begin(), items_.end(), [](const Candidate& a, const Candidate& b) {
             return better(b, a);
         });
@@ -313,7 +301,6 @@ private:
 
     std::size_t width_;
     std::vector<Candidate> items_;
-    std::vector<uint64_t> hashes_;
     std::vector<uint32_t> table_;  // open addressing: places in items_, by hash
     Candidate floor_{};
     bool haveFloor_ = false;
@@ -383,7 +370,8 @@ private:
                     ++nodes_;
                     findGroups(child, childGroups);
                     const uint64_t h = child.hash();
-                    selection.offer({promise(score, childGroups), mix(h ^ budget_.seed), score, k, groups.first[g]}, h);
+                    selection.offer({promise(score, childGroups), mix(h ^ budget_.seed), h, score,
+                                     static_cast<uint16_t>(k), groups.first[g]});
                 }
             }
             const std::vector<Candidate>& chosen = selection.chosen();
