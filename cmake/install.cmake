@@ -1,13 +1,14 @@
 # Installing Quellix as a desktop game, and packing it as a Debian package.
 #
-# The program finds its sounds (snd/), its help files (QLX.hlp and the
-# translated QLX_<lang>.hlp) and its translations (translations/) beside the
-# executable. They are installed together, as the build's
+# The program finds its sounds (snd/), its sound module (modules/), its help
+# files (QLX.hlp and the translated QLX_<lang>.hlp) and its translations
+# (translations/) beside the executable. They are installed together, as the build's
 # bin/ folder holds them, into one private folder, and the command is a
 # relative link to it, so the installed tree works under any prefix:
 #
 #   bin/quellix -> ../lib/quellix/quellix
-#   lib/quellix/            quellix, QLX.hlp, QLX_<lang>.hlp, snd/*.wav, translations/quellix_<lang>.qm
+#   lib/quellix/            quellix, QLX.hlp, QLX_<lang>.hlp, snd/*.wav, translations/quellix_<lang>.qm,
+#                           modules/quellix-sound.so (where built)
 #   share/applications/example.orlenda.Quellix.desktop
 #   share/metainfo/example.orlenda.Quellix.metainfo.xml
 #   share/icons/hicolor/NxN/apps/example.orlenda.Quellix.png, scalable/apps/….svg
@@ -28,6 +29,10 @@ if(WIN32)
 endif()
 
 install(TARGETS quellix RUNTIME DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
+if(TARGET quellix_sound)
+  # In a folder of its own: a private module, not a library for ldconfig.
+  install(TARGETS quellix_sound LIBRARY DESTINATION "${QLX_INSTALL_PROGRAM_DIR}/modules")
+endif()
 # QLX_PROGRAM_DIR: where the build puts these files (set by assets/CMakeLists.txt).
 install(FILES ${QLX_HELP_FILES} DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
 # The translations (set by i18n/CMakeLists.txt).

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 
 namespace qlx {
 
@@ -110,6 +109,24 @@ uint64_t FlatBoard::hash() const {
     return h ^ (h >> 32);
 }
 
+void FlatBoard::pack(uint8_t* out) const {
+    std::memset(out, 0, static_cast<std::size_t>(packedBytes()));
+    int k = 0;
+    for (int r = 0; r < rows_; ++r) {
+        const uint8_t* line = &cells_[static_cast<std::size_t>(index(0, r))];
+        for (int c = 0; c < cols_; ++c, ++k) out[k >> 1] |= static_cast<uint8_t>(line[c] << ((k & 1) * 4));
+    }
+}
+
+void FlatBoard::unpack(const uint8_t* in, bool settled) {
+    int k = 0;
+    for (int r = 0; r < rows_; ++r) {
+        uint8_t* line = &cells_[static_cast<std::size_t>(index(0, r))];
+        for (int c = 0; c < cols_; ++c, ++k) line[c] = static_cast<uint8_t>((in[k >> 1] >> ((k & 1) * 4)) & 0x0F);
+    }
+    settled_ = settled;
+}
+
 void findGroups(const FlatBoard& b, FlatGroups& out) {
     out.count = 0;
     out.points = 0;
@@ -153,18 +170,141 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A board in a beam: how it was reached, and what it promises.
+// How a board of a layer was reached: its parent's place in the layer
+// before, and the cell played there (flat index). Widths are at most 1 << 16.
 struct Link {
-    uint32_t parent;  // index in the layer before
-    int16_t move;     // the cell played there (flat index)
+    uint16_t parent;
+    uint16_t move;
 };
+constexpr int kWidestBeam = 1 << 16;
 
+// A child of a layer's board: 32 bytes.
 struct Candidate {
     int64_t promise;
     uint64_t order;  // breaks ties between equal promises
+    uint64_t hash;   // of the child's cells
     int32_t score;
-    uint32_t parent;
+    uint16_t parent;
     int16_t move;
+};
+
+// The better of two candidates: the higher promise, then the lower order.
+bool better(const Candidate& a, const Candidate& b) {
+    return a.promise != b.promise ? a.promise > b.promise : a.order < b.order;
+}
+
+// One layer of the beam: its boards packed one after the other, with their scores.
+class Layer {
+public:
+    explicit Layer(int bytesPerBoard) : bytes_(static_cast<std::size_t>(std::max(bytesPerBoard, 1))) {}
+    std::size_t size() const { return scores_.size(); }
+    bool empty() const { return scores_.empty(); }
+    int32_t score(std::size_t k) const { return scores_[k]; }
+    void add(const FlatBoard& b, int32_t score) {
+        cells_.resize(cells_.size() + bytes_);
+        b.pack(&cells_[cells_.size() - bytes_]);
+        scores_.push_back(score);
+    }
+    // Board k onto `into`, a board of the same size.
+    void get(std::size_t k, FlatBoard& into, bool settled) const { into.unpack(&cells_[k * bytes_], settled); }
+    void clear() {
+        cells_.clear();
+        scores_.clear();
+    }
+    void swap(Layer& other) {
+        cells_.swap(other.cells_);
+        scores_.swap(other.scores_);
+    }
+
+private:
+    std::size_t bytes_;
+    std::vector<uint8_t> cells_;
+    std::vector<int32_t> scores_;
+};
+
+// The best `width` distinct boards among the children of a layer, chosen as
+// they come: a board met again is kept once, with its higher score. At most
+// twice the width are held: when full, the better half is kept, and a child
+// worse than the worst of that half is not taken any more (it could never be
+// among the best, as the boards kept only gain). The boards chosen are exactly
+// the best `width` of all the distinct children.
+class Selection {
+public:
+    explicit Selection(int width) : width_(static_cast<std::size_t>(width)) {}
+
+    void clear() {
+        items_.clear();
+        haveFloor_ = false;
+        dropped_ = false;
+        std::fill(table_.begin(), table_.end(), kFree);
+    }
+
+    void offer(const Candidate& c) {
+        uint32_t& slot = find(c.hash);
+        if (slot != kFree) {
+            if (items_[slot].score < c.score) items_[slot] = c;  // the same board, reached with more points
+            return;
+        }
+        if (haveFloor_ && !better(c, floor_)) {
+            dropped_ = true;
+            return;
+        }
+        slot = static_cast<uint32_t>(items_.size());
+        items_.push_back(c);
+        if (items_.size() >= 2 * width_) {
+            keepBest();
+        } else if (2 * items_.size() > table_.size()) {
+            rehash(2 * table_.size());
+        }
+    }
+
+    // The chosen boards, in no particular order; true in dropped() when any
+    // distinct board was left out.
+    const std::vector<Candidate>& chosen() {
+        if (items_.size() > width_) keepBest();
+        return items_;
+    }
+    bool dropped() const { return dropped_; }
+
+private:
+    static constexpr uint32_t kFree = UINT32_MAX;
+
+    uint32_t& find(uint64_t hash) {
+        if (table_.empty()) rehash(1024);
+        const std::size_t mask = table_.size() - 1;
+        for (std::size_t i = static_cast<std::size_t>(hash) & mask;; i = (i + 1) & mask) {
+            if (table_[i] == kFree || items_[table_[i]].hash == hash) return table_[i];
+        }
+    }
+
+    void rehash(std::size_t size) {
+        table_.assign(size, kFree);
+        const std::size_t mask = size - 1;
+        for (uint32_t k = 0; k < items_.size(); ++k) {
+            std::size_t i = static_cast<std::size_t>(items_[k].hash) & mask;
+            while (table_[i] != kFree) i = (i + 1) & mask;
+            table_[i] = k;
+        }
+    }
+
+    // Keeps the best `width` in place; the worst of them is the floor.
+    void keepBest() {
+        std::nth_element(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(width_), items_.end(), better);
+        items_.resize(width_);
+        floor_ = *std::min_element(items_.begin(), items_.end(), [](const Candidate& a, const Candidate& b) {
+            return better(b, a);
+        });
+        haveFloor_ = true;
+        dropped_ = true;
+        rehash(table_.size());
+    }
+
+    std::size_t width_;
+    std::vector<Candidate> items_;
+    std::vector<uint32_t> table_;  // open addressing: places in items_, by hash
+    Candidate floor_{};
+    bool haveFloor_ = false;
+    bool dropped_ = false;
 };
 
 class Search {
@@ -173,7 +313,8 @@ public:
         : state_(s), root_(s), budget_(budget), cancel_(cancel), start_(Clock::now()) {}
 
     SearchResult run() {
-        for (int width = 1;; width = std::min(width * 2, std::max(budget_.maxWidth, 1))) {
+        const int widest = std::clamp(budget_.maxWidth, 1, kWidestBeam);
+        for (int width = 1;; width = std::min(width * 2, widest)) {
             const bool exhaustive = beam(width);
             if (stopped_) break;
             result_.width = width;
@@ -181,7 +322,7 @@ public:
                 result_.optimal = true;
                 break;
             }
-            if (width >= budget_.maxWidth) break;
+            if (width >= widest) break;
         }
         result_.cancelled = cancelled_;
         result_.nodes = nodes_;
@@ -201,66 +342,53 @@ private:
     bool beam(int width) {
         bool dropped = false;
         layers_.clear();
-        std::vector<FlatBoard> layer{root_};
-        std::vector<int32_t> scores{0};
         layers_.emplace_back();  // the root has no link
-        std::vector<Candidate> candidates;
-        std::unordered_map<uint64_t, uint32_t> seen;
+        Layer layer(root_.packedBytes()), next(root_.packedBytes());
+        layer.add(root_, 0);
+        bool settled = root_.settled();  // the boards of the layer; after a move, every board is
+        Selection selection(width);
         FlatGroups groups;
         FlatGroups childGroups;
+        FlatBoard parent = root_, child = root_;
         while (!layer.empty()) {
-            candidates.clear();
-            seen.clear();
+            selection.clear();
             for (uint32_t k = 0; k < layer.size(); ++k) {
-                findGroups(layer[k], groups);
+                layer.get(k, parent, settled);
+                findGroups(parent, groups);
                 if (groups.count == 0) {
-                    finished(k, scores[k]);
+                    finished(k, layer.score(k));
                     continue;
                 }
                 for (int g = 0; g < groups.count; ++g) {
                     if (outOfBudget()) {
-                        finishGreedily(layer, scores);
+                        finishGreedily(layer, settled);
                         return false;
                     }
-                    FlatBoard child = layer[k];
+                    child = parent;
                     const int size = child.play(groups.first[g]);
-                    const int32_t score = scores[k] + groupScore(static_cast<int16_t>(size));
+                    const int32_t score = layer.score(k) + groupScore(static_cast<int16_t>(size));
                     ++nodes_;
                     findGroups(child, childGroups);
                     const uint64_t h = child.hash();
-                    const Candidate cand{promise(score, childGroups), mix(h ^ budget_.seed), score, k,
-                                         groups.first[g]};
-                    const auto [it, inserted] = seen.try_emplace(h, static_cast<uint32_t>(candidates.size()));
-                    if (inserted) {
-                        candidates.push_back(cand);
-                    } else if (candidates[it->second].score < score) {
-                        candidates[it->second] = cand;  // the same board, reached with more points
-                    }
+                    selection.offer({promise(score, childGroups), mix(h ^ budget_.seed), h, score,
+                                     static_cast<uint16_t>(k), groups.first[g]});
                 }
             }
-            if (candidates.empty()) break;
-            if (candidates.size() > static_cast<std::size_t>(width)) {
-                dropped = true;
-                const auto better = [](const Candidate& a, const Candidate& b) {
-                    return a.promise != b.promise ? a.promise > b.promise : a.order < b.order;
-                };
-                std::nth_element(candidates.begin(), candidates.begin() + width, candidates.end(), better);
-                candidates.resize(static_cast<std::size_t>(width));
-            }
-            std::vector<FlatBoard> next;
-            std::vector<int32_t> nextScores;
+            const std::vector<Candidate>& chosen = selection.chosen();
+            if (chosen.empty()) break;
+            dropped = dropped || selection.dropped();
+            next.clear();
             std::vector<Link> links;
-            next.reserve(candidates.size());
-            for (const Candidate& c : candidates) {
-                FlatBoard b = layer[c.parent];
-                b.play(c.move);
-                next.push_back(b);
-                nextScores.push_back(c.score);
-                links.push_back({c.parent, c.move});
+            links.reserve(chosen.size());
+            for (const Candidate& c : chosen) {
+                layer.get(c.parent, child, settled);
+                child.play(c.move);
+                next.add(child, c.score);
+                links.push_back({static_cast<uint16_t>(c.parent), static_cast<uint16_t>(c.move)});
             }
             layers_.push_back(std::move(links));
-            layer = std::move(next);
-            scores = std::move(nextScores);
+            layer.swap(next);
+            settled = true;
         }
         return !dropped;
     }
@@ -293,7 +421,7 @@ private:
         std::vector<int16_t> path;
         for (std::size_t d = layers_.size() - 1; d > 0; --d) {
             const Link& link = layers_[d][k];
-            path.push_back(link.move);
+            path.push_back(static_cast<int16_t>(link.move));
             k = link.parent;
         }
         std::reverse(path.begin(), path.end());
@@ -308,30 +436,33 @@ private:
         }
     }
 
-    // Out of budget in the middle of a beam: the most promising board of the
-    // layer is played to its end by always taking the largest group, so that
-    // even the smallest budget gives a whole game.
-    void finishGreedily(const std::vector<FlatBoard>& layer, const std::vector<int32_t>& scores) {
+    // Out of budget in the middle of a beam: the boards of the layer with
+    // the highest score so far are each played to their end by always taking
+    // the largest group, and the best of those games is kept, so that even
+    // the smallest budget gives a whole game.
+    void finishGreedily(const Layer& layer, bool settled) {
         if (cancelled_) return;
-        uint32_t pick = 0;
-        int32_t pickScore = -1;
-        for (uint32_t k = 0; k < layer.size(); ++k) {
-            if (scores[k] > pickScore) pick = k, pickScore = scores[k];
-        }
-        std::vector<int16_t> path = pathTo(pick);
-        FlatBoard b = layer[pick];
-        int32_t total = scores[pick];
+        int32_t top = -1;
+        for (uint32_t k = 0; k < layer.size(); ++k) top = std::max(top, layer.score(k));
+        FlatBoard b = root_;
         FlatGroups groups;
-        for (findGroups(b, groups); groups.count > 0; findGroups(b, groups)) {
-            const int g = static_cast<int>(std::max_element(groups.size.begin(), groups.size.begin() + groups.count) -
-                                           groups.size.begin());
-            path.push_back(groups.first[g]);
-            total += groupScore(static_cast<int16_t>(b.play(groups.first[g])));
-        }
-        if (total > bestTotal_ || !haveBest_) {
-            bestTotal_ = total;
-            bestMoves_ = std::move(path);
-            haveBest_ = true;
+        for (uint32_t k = 0; k < layer.size(); ++k) {
+            if (layer.score(k) != top) continue;
+            layer.get(k, b, settled);
+            std::vector<int16_t> path = pathTo(k);
+            int32_t total = top;
+            for (findGroups(b, groups); groups.count > 0; findGroups(b, groups)) {
+                const int g = static_cast<int>(std::max_element(groups.size.begin(),
+                                                                groups.size.begin() + groups.count) -
+                                               groups.size.begin());
+                path.push_back(groups.first[g]);
+                total += groupScore(static_cast<int16_t>(b.play(groups.first[g])));
+            }
+            if (total > bestTotal_ || !haveBest_) {
+                bestTotal_ = total;
+                bestMoves_ = std::move(path);
+                haveBest_ = true;
+            }
         }
     }
 

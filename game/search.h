@@ -24,11 +24,13 @@
 
 namespace qlx {
 
-// The playing area alone, for the search: one byte a cell, 0 an empty cell,
+// The playing area alone, for the search to play on: one byte a cell, 0 an empty cell,
 // 1..8 a tile, with a frame of 0xFF round it (one row above, one below, and
 // one column that closes each row on both sides). Cells are addressed by a
 // flat index. A move on it clears, falls and slides exactly as playMove does
 // on the game's board (the search's tests compare the two move for move).
+// The boards the search keeps are packed at half a byte a cell (pack(), unpack()):
+// a few are played on at a time, the beam itself is packed.
 class FlatBoard {
 public:
     static constexpr int kCells = (20 + 2) * (25 + 1);
@@ -53,6 +55,17 @@ public:
 
     // A hash of the cells: equal boards hash equal.
     uint64_t hash() const;
+
+    // True when every column is packed down and every row packed right, as
+    // after any move; a board made from an unsettled game state is not.
+    bool settled() const { return settled_; }
+
+    // The playing cells packed at half a byte each, row by row from the top
+    // (two cells a byte, the first in the low half): packedBytes() bytes.
+    int packedBytes() const { return (cols_ * rows_ + 1) / 2; }
+    void pack(uint8_t* out) const;
+    // The cells back from pack() of a board of this size; the frame stays.
+    void unpack(const uint8_t* in, bool settled);
 
 private:
     int16_t cols_ = 0;
@@ -79,7 +92,7 @@ void findGroups(const FlatBoard& b, FlatGroups& out);
 struct SearchBudget {
     int64_t nodes = 0;                  // boards made by a move
     std::chrono::milliseconds time{0};  // from the start of the search
-    int maxWidth = 1 << 16;             // the widest beam tried
+    int maxWidth = 1 << 16;             // the widest beam tried (at most 1 << 16)
     uint64_t seed = 0;                  // orders boards of equal promise
 };
 

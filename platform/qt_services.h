@@ -8,7 +8,6 @@
 
 #include "services.h"
 
-class QSoundEffect;
 class QWidget;
 
 namespace qlx {
@@ -23,19 +22,24 @@ private:
     QPointer<QWidget> parent_;
 };
 
-// Plays WAV files with Qt Multimedia. The player of a file is made when it
-// is first played, from the event loop, so that neither the window's start
-// nor the caller waits for the audio system. Without an audio device the
-// game is silent.
+// Plays WAV files without waiting. Each file has a player thread of its own,
+// started at its first sound: a file played again starts from its beginning,
+// and two files sound together. With the sound module (sound_module.h) the
+// first sound loads the module on that thread, so neither the window's start
+// nor the game loads or waits for anything of the audio system; without it,
+// Qt Multimedia plays them. Without an audio device the game is silent.
 class QtSound final : public Sound {
 public:
-    QtSound();
+    // The module is looked for in moduleFolder; by default the program's folder.
+    explicit QtSound(QString moduleFolder = {});
+    // Stops every sound and waits for its thread (a few milliseconds).
     ~QtSound() override;
     void play(const std::string& path) override;
 
 private:
-    void playNow(const QString& file);
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+    struct Player;
+    QString moduleFolder_;
+    std::map<QString, std::unique_ptr<Player>> players_;
 };
 
 // Shows what has been painted, then blocks the user-interface thread: no

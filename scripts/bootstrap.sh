@@ -15,7 +15,7 @@ case "$what" in play | test) ;; *) echo "usage: $0 play|test" >&2; exit 2 ;; esa
 # (lrelease), and Qt's own translations give the standard buttons of the
 # message boxes in the player's language.
 packages=(cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-l10n-tools
+  qt6-base-dev qt6-svg-dev libgl-dev libasound2-dev qt6-l10n-tools
   qt6-qpa-plugins libqt6svg6 fonts-liberation2 qt6-translations-l10n)
 # To run the tests: GoogleTest, Google Benchmark, an X server for the
 # end-to-end tests, xdotool to click, ImageMagick to take screenshots; the

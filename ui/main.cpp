@@ -17,7 +17,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(qlx::kAppTitle));
     QApplication::setApplicationVersion(QStringLiteral(QLX_VERSION));  // the project's version, from the build
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orlenda.Quellix"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/quellix.png")));
+    // The sizes a window manager shows: a 256-pixel picture would be decoded
+    // and sent to the X server at every start.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64}) icon.addFile(QStringLiteral(":/icon/quellix-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     qlx::loadTranslations(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
                           QLocale::system().uiLanguages());
 

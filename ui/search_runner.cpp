@@ -1,11 +1,17 @@
 #include "search_runner.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #ifdef __linux__
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#endif
+#if defined(__GLIBC__)
+#include <malloc.h>
 #endif
 
 namespace qlx {
@@ -44,6 +50,7 @@ SearchRunner::~SearchRunner() { stopAll(); }
 
 void SearchRunner::stopAll() {
     current_ = nullptr;
+    held_.clear();  // never started: wait() returns at once
     for (const auto& run : runs_) run->cancel = true;
     for (const auto& run : runs_) {
         run->thread->wait();
@@ -61,6 +68,11 @@ void SearchRunner::start(const GameState& s, const SearchBudget& budget, uint64_
     run->thread = QThread::create([this, run, board = s, budget, ticket, urgency = urgency_] {
         enterUrgency(urgency);
         SearchResult result = searchBest(board, budget, &run->cancel);
+#if defined(__GLIBC__)
+        // The search's boards were freed into this thread's own heap, which
+        // the C library keeps for later use: hand its pages back now.
+        malloc_trim(0);
+#endif
         QMetaObject::invokeMethod(
             this,
             [this, run, ticket, result = std::move(result)] {
@@ -78,7 +90,40 @@ void SearchRunner::start(const GameState& s, const SearchBudget& budget, uint64_
     });
     runs_.push_back(run);
     current_ = raw;
-    run->thread->start(startingPriority(urgency_));
+    if (paintAwaited_ && paintAwaited_->isVisible()) {
+        held_.push_back(raw);
+    } else {
+        run->thread->start(startingPriority(urgency_));
+    }
+}
+
+void SearchRunner::holdUntilPainted(QWidget* window) {
+    if (paintAwaited_) paintAwaited_->removeEventFilter(this);
+    paintAwaited_ = window;
+    if (window) window->installEventFilter(this);
+}
+
+bool SearchRunner::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == paintAwaited_ && event->type() == QEvent::Paint) {
+        paintAwaited_->removeEventFilter(this);
+        paintAwaited_ = nullptr;
+        // After the paint has been handled and sent to the screen.
+        QTimer::singleShot(0, this, &SearchRunner::startHeld);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SearchRunner::startHeld() {
+    for (Run* raw : std::exchange(held_, {})) {
+        const auto it = std::find_if(runs_.begin(), runs_.end(), [raw](const auto& r) { return r.get() == raw; });
+        if (it == runs_.end()) continue;
+        if (raw->cancel) {  // cancelled before it began: it never will
+            delete raw->thread;
+            runs_.erase(it);
+        } else {
+            raw->thread->start(startingPriority(urgency_));
+        }
+    }
 }
 
 void SearchRunner::cancel() {

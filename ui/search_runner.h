@@ -4,10 +4,14 @@
 // Starting a new search or cancelling sets the old one's flag: it stops within
 // a few hundred boards, and its answer is never announced. The destructor
 // cancels every search and waits for its thread, so that the program ends promptly.
+// A runner may be told to hold its searches back until a window has been
+// painted: a search started before then begins right after the first paint.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QThread>
+#include <QWidget>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -29,6 +33,12 @@ public:
     // Starts a search from the board of s; a search still running is cancelled.
     // Its answer is announced with the ticket.
     void start(const GameState& s, const SearchBudget& budget, uint64_t ticket = 0);
+    // From now on, a search started while `window` is shown but has not been
+    // painted yet waits for the end of its first paint (its thread is made,
+    // and counted, at once).
+    void holdUntilPainted(QWidget* window);
+    // True while a search started waits for that first paint.
+    bool waitingForPaint() const { return !held_.empty(); }
     void cancel();
     // Cancels every search and waits for each thread to end.
     void stopAll();
@@ -41,7 +51,11 @@ public:
 signals:
     void found(uint64_t ticket, const qlx::SearchResult& result);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void startHeld();
     struct Run {
         QThread* thread = nullptr;
         std::atomic<bool> cancel{false};
@@ -49,6 +63,8 @@ private:
     Urgency urgency_;
     std::vector<std::shared_ptr<Run>> runs_;  // every thread not yet finished
     Run* current_ = nullptr;                  // the run whose answer is awaited
+    QPointer<QWidget> paintAwaited_;          // the window whose first paint the searches wait for
+    std::vector<Run*> held_;                  // runs whose threads wait for that paint
 };
 
 }  // namespace qlx

@@ -7,6 +7,9 @@ Searches::Searches(const SearchBudgets& budgets, QObject* parent)
       budgets_(budgets),
       hint_(SearchRunner::Urgency::Awaited),
       bestFound_(SearchRunner::Urgency::Background) {
+    // The background search of a window's first game begins once the window
+    // has been painted: it never delays the first picture.
+    if (auto* widget = qobject_cast<QWidget*>(parent)) bestFound_.holdUntilPainted(widget->window());
     connect(&hint_, &SearchRunner::found, this,
             [this](uint64_t ticket, const SearchResult& r) { emit answered(SearchKind::Hint, ticket, r); });
     connect(&bestFound_, &SearchRunner::found, this,

@@ -2,7 +2,8 @@
 // the budgets the program gives them. The hint is awaited by the player: it
 // runs at the game's own priority. The best-found search is background work,
 // which never slows the game. Answers are announced with the kind and ticket
-// of their order; a search whose budget is none is never run.
+// of their order; a search whose budget is none is never run. Made as part of
+// a window, the best-found search waits for the window's first paint.
 #pragma once
 
 #include <QObject>

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 namespace qlx {
@@ -20,15 +19,14 @@ const QImage& ImageList::picture(int n, qreal devicePixelRatio) const {
 QImage ImageList::render(int n, qreal ratio) const {
     if (n < 1 || n > kPictureCount) return {};
     const int pixels = static_cast<int>(std::lround(size_ * ratio));
-    const QString base = dir_ + QStringLiteral("/tile_%1").arg(n, 2, 10, QLatin1Char('0'));
+    const QString name = QStringLiteral("/tile_%1").arg(n, 2, 10, QLatin1Char('0'));
+    const QString base = dir_ + name;
     QImage out;
-    if (QFile::exists(base + QStringLiteral(".svg"))) {
-        QSvgRenderer svg(base + QStringLiteral(".svg"));
-        out = QImage(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-        out.fill(Qt::transparent);
-        QPainter p(&out);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p, QRectF(0, 0, pixels, pixels));
+    const QString ready = dir_ + QLatin1Char('/') + QString::number(pixels) + name + QStringLiteral(".png");
+    if (QFile::exists(ready)) {
+        out = QImage(ready, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    } else if (QFile::exists(base + QStringLiteral(".svg"))) {
+        out = renderVectorPicture(base + QStringLiteral(".svg"), pixels);
     } else {
         const QImage source(base + QStringLiteral(".png"));
         if (source.isNull()) return {};

@@ -17,9 +17,18 @@ inline constexpr int kPictureCount = 45;
 // text) for a set or kind out of range.
 const char* tileKindName(int tileSet, int kind);
 
-// One image list: square pictures of one size. A picture is rendered from its
-// source (vector, or a large bitmap scaled smoothly) the first time it is asked
-// for at a given device pixel ratio, and kept.
+// A picture drawn from its vector source at `pixels` square, as the lists
+// draw them, and as the build draws the pictures it keeps ready: the three
+// tile sizes at one and two device pixels per pixel (16, 32, 48, 64 and 96),
+// in the resources at :/tiles/<pixels>/tile_NN.png (see ui/CMakeLists.txt).
+// A board of those sizes is shown without loading anything of the vector
+// renderer.
+QImage renderVectorPicture(const QString& svgFile, int pixels);
+
+// One image list: square pictures of one size. A picture is made the first
+// time it is asked for at a given device pixel ratio, and kept: read from the
+// pictures drawn ready by the build where there is one of that size, else
+// rendered from its source (vector, or a large bitmap scaled smoothly).
 class ImageList {
 public:
     explicit ImageList(int pictureSize, QString resourceDir = QStringLiteral(":/tiles"));

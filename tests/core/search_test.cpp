@@ -138,6 +138,43 @@ TEST(FlatBoard, PlaysEveryMoveAsTheRulesDo) {
     }
 }
 
+// The beam keeps its boards packed: a board packed and unpacked at every move
+// of random games, of every size and number of kinds, has every cell back
+// and plays on exactly as the game's board, unsettled boards included.
+TEST(FlatBoard, PackedBoardsComeBackWholeAndPlayOnAsTheRulesDo) {
+    GameRandom pick(31);
+    for (int game = 0; game < 300; ++game) {
+        const auto cols = static_cast<int16_t>(2 + pick.next() * 24), rows = static_cast<int16_t>(2 + pick.next() * 19);
+        GameState s = randomDeal(cols, rows, static_cast<int16_t>(3 + pick.next() * 6), 700 + game);
+        if (game % 3 == 0) {
+            for (int k = 0; k < cols * rows / 4; ++k)
+                s.board[cellAt(s, int(pick.next() * cols), int(pick.next() * rows))->index] = kEmpty;
+        }
+        const FlatBoard original(s);
+        FlatBoard flat = original;
+        std::vector<uint8_t> packed(static_cast<std::size_t>(flat.packedBytes()) + 1, 0xAB);
+        for (std::vector<Cell> groups = groupCells(s);; groups = groupCells(s)) {
+            flat.pack(packed.data());
+            ASSERT_EQ(packed.back(), 0xAB) << "packing writes past its " << flat.packedBytes() << " bytes";
+            FlatBoard back = original;  // a board of the size, whatever its cells
+            back.unpack(packed.data(), flat.settled());
+            ASSERT_EQ(back.hash(), flat.hash());
+            for (int r = 0; r < rows; ++r)
+                for (int k = 0; k < cols; ++k) ASSERT_EQ(back.at(k, r), flat.at(k, r)) << "game " << game;
+            if (groups.empty()) break;
+            const Cell c = groups[static_cast<std::size_t>(pick.next() * groups.size())];
+            const MoveOutcome m = playMove(s, c);
+            ASSERT_EQ(groupScore(static_cast<int16_t>(back.play(back.index(c.c, c.r)))), m.points);
+            for (int r = 0; r < rows; ++r)
+                for (int k = 0; k < cols; ++k) {
+                    const int16_t code = s.board[cellAt(s, k, r)->index];
+                    ASSERT_EQ(back.at(k, r), code == kEmpty ? 0 : code) << "game " << game << " at " << k << "," << r;
+                }
+            flat = back;
+        }
+    }
+}
+
 // Whatever the budget, the answer is a whole game of legal moves whose
 // replayed points are the reported total; a node budget gives the same
 // answer every time.

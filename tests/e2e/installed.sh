@@ -102,6 +102,12 @@ window=$(wait_window "^Quellix - ")
 # program says which files it plays or misses when asked through its logging rules).
 opening_played() { grep -q "playing \"$program_dir/snd/OPENING.WAV\"" "$work/log.txt"; }
 wait_until "the opening sound was not played from $program_dir/snd ($(cat "$work/log.txt"))" opening_played
+# A program built for the sound module (it does not link Qt Multimedia) loads
+# it from its folder at that first sound.
+if ! ldd "$program_dir/quellix" | grep -q libQt6Multimedia; then
+  module_loaded() { grep -q "loaded \"$program_dir/modules/quellix-sound.so\"" "$work/log.txt"; }
+  wait_until "the sound module was not loaded from $program_dir/modules ($(cat "$work/log.txt"))" module_loaded
+fi
 
 if [ "$expect_help" = --expect-help ]; then
   eval "$(xdotool getwindowgeometry --shell "$window")"

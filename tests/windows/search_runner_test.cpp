@@ -1,7 +1,8 @@
 // The worker threads of the searches: a search that is cancelled, replaced
 // by a newer one or stopped with the others ends its thread even when it has
 // no limit of its own (on the largest board it would run practically
-// forever), and its answer is never announced.
+// forever), and its answer is never announced. A runner held for a window's
+// first paint starts nothing before it.
 #include <QtTest>
 #include <chrono>
 #include <condition_variable>
@@ -73,6 +74,7 @@ private slots:
     void aCancelledAwaitedSearchEndsItsThreadUnannounced() { cancelAndReplace(SearchRunner::Urgency::Awaited); }
     void aCancelledBackgroundSearchEndsItsThreadUnannounced() { cancelAndReplace(SearchRunner::Urgency::Background); }
     void stopAllEndsEverySearchAndReturns();
+    void aSearchHeldForAWindowBeginsAfterItsFirstPaint();
 
 private:
     static void cancelAndReplace(SearchRunner::Urgency urgency);
@@ -116,6 +118,46 @@ void SearchRunnerTest::stopAllEndsEverySearchAndReturns() {
     // An answer queued by a thread before it ended would be waiting by now.
     QCoreApplication::sendPostedEvents();
     QVERIFY(w.announced.empty());
+}
+
+namespace {
+struct CountedPaints : QWidget {
+    int paints = 0;
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+}  // namespace
+
+// The background search of a window's first game waits for the window's
+// first picture: started before it, it runs after it; one cancelled
+// meanwhile never runs; once the window has been painted, nothing waits.
+void SearchRunnerTest::aSearchHeldForAWindowBeginsAfterItsFirstPaint() {
+    const GameState deal = largestDeal();
+    CountedPaints window;
+    window.resize(200, 100);
+    Watched w(SearchRunner::Urgency::Background);
+    int paintsAtAnswer = -1;
+    QObject::connect(w.runner.get(), &SearchRunner::found, [&] { paintsAtAnswer = window.paints; });
+    w.runner->holdUntilPainted(&window);
+
+    w.runner->start(deal, SearchBudget{.nodes = 1}, 1);  // not shown yet: not held
+    QVERIFY(!w.runner->waitingForPaint());
+    QTRY_COMPARE(w.announced, (std::vector<uint64_t>{1}));
+    QCOMPARE(paintsAtAnswer, 0);
+
+    window.show();
+    w.runner->start(deal, kNoLimit, 2);
+    w.runner->start(deal, SearchBudget{.nodes = 1}, 3);  // the one without limit is cancelled before it began
+    QVERIFY(w.runner->waitingForPaint());
+    QVERIFY(w.runner->busy());
+    QCOMPARE(w.runner->threadsRunning(), 2);
+    QTRY_COMPARE(w.announced, (std::vector<uint64_t>{1, 3}));
+    QVERIFY(paintsAtAnswer >= 1);
+    QVERIFY(!w.runner->waitingForPaint());
+    QVERIFY2(w.threadsEnd(), "a search cancelled before its window was painted was still running after 10 s");
+
+    w.runner->start(deal, SearchBudget{.nodes = 1}, 4);
+    QVERIFY(!w.runner->waitingForPaint());
+    QTRY_COMPARE(w.announced, (std::vector<uint64_t>{1, 3, 4}));
 }
 
 QTEST_MAIN(SearchRunnerTest)
