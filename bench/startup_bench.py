@@ -261,12 +261,15 @@ def main():
     ap.add_argument("--watch", type=float, default=5.0, help="seconds of resident memory to record")
     ap.add_argument("--search-deals", type=int, default=3, help="deals per grid size for the search (0: none)")
     ap.add_argument("--program", help="the game's program (default: BUILD/bin/quellix)")
+    ap.add_argument("--language", help="also the game in this language (LANGUAGE=...), in the same rounds")
     args = ap.parse_args()
     bindir = os.path.join(os.path.abspath(args.build), "bin")
-    programs = [("bare", [os.path.join(bindir, "bare_window")], re.compile(r"^Bare window$")),
-                ("quellix", [os.path.abspath(args.program or os.path.join(bindir, "quellix"))],
-                 re.compile(r"^Quellix - "))]
-    for _, cmd, _ in programs:
+    game = [os.path.abspath(args.program or os.path.join(bindir, "quellix"))]
+    programs = [("bare", [os.path.join(bindir, "bare_window")], re.compile(r"^Bare window$"), {}),
+                ("quellix", game, re.compile(r"^Quellix - "), {"LANGUAGE": "en"})]
+    if args.language:
+        programs.append(("quellix-" + args.language, game, re.compile(r"^Quellix - "), {"LANGUAGE": args.language}))
+    for _, cmd, _, _ in programs:
         if not os.access(cmd[0], os.X_OK):
             sys.exit("not built: %s" % cmd[0])
 
@@ -274,14 +277,15 @@ def main():
     base = dict(os.environ, DISPLAY=display)
     tmp = tempfile.mkdtemp(prefix="startup_bench.")
     log = open(os.path.join(tmp, "programs.log"), "w")
-    rows = {name: [] for name, _, _ in programs}
+    rows = {name: [] for name, _, _, _ in programs}
     try:
         x = Display(display)
         print("display %s, %d rounds, peak read %.1f s after the map" % (display, args.rounds, args.settle))
         for rnd in range(args.rounds):
             order = programs if rnd % 2 == 0 else programs[::-1]
-            for name, cmd, title_re in order:
+            for name, cmd, title_re, extra in order:
                 env, bus = fresh_env(base, tmp)
+                env.update(extra)
                 r = one_start(x, cmd, title_re, env, args.settle, args.watch, log)
                 if bus:
                     bus.terminate()
@@ -299,26 +303,32 @@ def main():
         xvfb.wait()
 
     print()
-    print("medians          %10s %10s %8s" % ("bare", "quellix", "ratio"))
+    games = [name for name, _, _, _ in programs[1:] if rows[name]]
+    print("medians          %10s" % "bare" + "".join(" %12s %8s" % (g, "ratio") for g in games))
     for key, unit in (("map_ms", "ms"), ("HWM_kB", "kB"), ("cpu_ms", "ms"), ("rss_end_kB", "kB"), ("libs", "")):
-        if not rows["bare"] or not rows["quellix"]:
+        if not rows["bare"]:
             break
-        b, q = median(rows["bare"], key), median(rows["quellix"], key)
-        print("  %-14s %10.1f %10.1f %8.3f" % (key + (" (%s)" % unit if unit else ""), b, q, q / b if b else 0))
+        b = median(rows["bare"], key)
+        line = "  %-14s %10.1f" % (key + (" (%s)" % unit if unit else ""), b)
+        for g in games:
+            q = median(rows[g], key)
+            line += " %12.1f %8.3f" % (q, q / b if b else 0)
+        print(line)
     print()
     print("resident memory (median kB) by time from the start")
-    print("  %6s %10s %10s" % ("s", "bare", "quellix"))
+    print("  %6s" % "s" + "".join(" %12s" % name for name, _, _, _ in programs))
     steps = int(args.watch / 0.25)
     for i in range(1, steps + 1):
         t = i * 0.25
         line = "  %6.2f" % t
-        for name, _, _ in programs:
+        for name, _, _, _ in programs:
             vals = [next((kb for s, kb in reversed(r["rss"]) if s <= t), 0) for r in rows[name]]
-            line += " %10d" % (statistics.median(vals) if vals else 0)
+            line += " %12d" % (statistics.median(vals) if vals else 0)
         print(line)
-    if rows["bare"] and rows["quellix"]:
-        print("map_ratio=%.3f hwm_ratio=%.3f" % (median(rows["quellix"], "map_ms") / median(rows["bare"], "map_ms"),
-                                                 median(rows["quellix"], "HWM_kB") / median(rows["bare"], "HWM_kB")))
+    for g in games:
+        if rows["bare"]:
+            print("%s: map_ratio=%.3f hwm_ratio=%.3f" % (g, median(rows[g], "map_ms") / median(rows["bare"], "map_ms"),
+                                                         median(rows[g], "HWM_kB") / median(rows["bare"], "HWM_kB")))
     shutil.rmtree(tmp, ignore_errors=True)
 
     if args.search_deals > 0:

@@ -39,12 +39,18 @@ void DealView::addLabel(QWidget* statsFrame, const QLabel& below) {
     knownDeal_->setFont(uiFont(7.5, true));
     knownDeal_->setAlignment(Qt::AlignCenter);
     setTextColor(knownDeal_, kKnownRed);
+    knownDeal_->move(2, below.geometry().bottom() + 1);
+    knownDeal_->hide();  // measured when first shown: its bold face is not loaded at start
+}
+
+void DealView::fitLabel() {
     // On two lines where one is too short for it (a longer language), and
     // written smaller where a word alone is wider than the panel, or where
     // the language writes no blanks between words (it would break anywhere).
+    QWidget* panel = knownDeal_->parentWidget();
     const bool blanks = knownDeal_->text().contains(QLatin1Char(' '));
     knownDeal_->setWordWrap(blanks);
-    const int width = statsFrame->width() - 6;
+    const int width = panel->width() - 6;
     QFont font = knownDeal_->font();
     const auto tooWide = [&] {
         return (blanks ? knownDeal_->minimumSizeHint() : knownDeal_->sizeHint()).width() > width;
@@ -53,9 +59,9 @@ void DealView::addLabel(QWidget* statsFrame, const QLabel& below) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         knownDeal_->setFont(font);
     }
-    knownDeal_->setGeometry(2, below.geometry().bottom() + 1, width,
-                           blanks ? knownDeal_->heightForWidth(width) : knownDeal_->sizeHint().height());
-    knownDeal_->hide();
+    knownDeal_->setGeometry(panel->isRightToLeft() ? 4 : 2, knownDeal_->y(), width,
+                            blanks ? knownDeal_->heightForWidth(width) : knownDeal_->sizeHint().height());
+    fitted_ = true;
 }
 
 void DealView::show(const GameFlow& flow) {
@@ -65,6 +71,7 @@ void DealView::show(const GameFlow& flow) {
     playDeal_->setEnabled(flow.canPlayDeal());
     showBest_->setEnabled(flow.canShowBestLine());
     const bool known = flow.knownDeal() && flow.dealNumber();
+    if (known && !fitted_) fitLabel();
     knownDeal_->setVisible(known);
     if (known) {
         knownDeal_->setAccessibleName(tr("Known deal, number %1: not ranked")

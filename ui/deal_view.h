@@ -50,7 +50,9 @@ private:
     QAction* restart_ = nullptr;
     QAction* playDeal_ = nullptr;
     QAction* showBest_ = nullptr;
+    void fitLabel();
     QLabel* knownDeal_ = nullptr;
+    bool fitted_ = false;
 };
 
 }  // namespace qlx

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QRegularExpression>
 #include <algorithm>
 
 #include "accessibility.h"
@@ -127,8 +126,11 @@ StatsPanel::StatsPanel(const TwipScale& tw, AssistView& assist, QWidget* parent)
 }
 
 QStringList StatsPanel::captionLines() {
-    return (tr("Time", "time played") + QLatin1Char('\n') + tr("Time \r\nRemaining"))
-        .split(QRegularExpression(QStringLiteral("\r?\n")));
+    // Split without a regular expression, which would load its library at start.
+    QString lines = tr("Time", "time played") + QLatin1Char('\n') + tr("Time \r\nRemaining");
+    return lines
+        .remove(QLatin1Char('\r'))
+        .split(QLatin1Char('\n'));
 }
 
 void StatsPanel::showScore(int32_t score) { setLabel(scoreLabel_, localDigits(score)); }
