@@ -9,6 +9,8 @@
 #   deal_number.sh PATH/TO/quellix [SCREENSHOT_DIR]
 # Runs itself under xvfb-run when no DISPLAY is set.
 set -euo pipefail
+# The menu items are found by their English names, whatever the machine's locale.
+export LANGUAGE=en LC_ALL=C.UTF-8
 
 program=$(readlink -f "$1")
 shots=${2:-$(mktemp -d)}
