@@ -1,14 +1,14 @@
 # Installing Quellix as a desktop game, and packing it as a Debian package.
 #
 # The program finds its sounds (snd/), its sound module (modules/), its help
-# files (QLX.hlp and the translated QLX_<lang>.hlp) and its translations
-# (translations/) beside the executable. They are installed together, as the build's
+# files (QLX.hlp and the translated QLX_<lang>.hlp), its translations
+# (translations/) and its pictures drawn ready (pictures/) beside the executable. They are installed together, as the build's
 # bin/ folder holds them, into one private folder, and the command is a
 # relative link to it, so the installed tree works under any prefix:
 #
 #   bin/quellix -> ../lib/quellix/quellix
 #   lib/quellix/            quellix, QLX.hlp, QLX_<lang>.hlp, snd/*.wav, translations/quellix_<lang>.qm,
-#                           modules/quellix-sound.so (where built)
+#                           pictures/*.qlxp, pictures/<pixels>/*.qlxp, modules/quellix-sound.so (where built)
 #   share/applications/example.orlenda.Quellix.desktop
 #   share/metainfo/example.orlenda.Quellix.metainfo.xml
 #   share/icons/hicolor/NxN/apps/example.orlenda.Quellix.png, scalable/apps/….svg
@@ -39,6 +39,8 @@ install(FILES ${QLX_HELP_FILES} DESTINATION "${QLX_INSTALL_PROGRAM_DIR}")
 install(FILES ${QLX_QM_FILES} DESTINATION "${QLX_INSTALL_PROGRAM_DIR}/translations")
 install(FILES "${QLX_PROGRAM_DIR}/snd/OPENING.WAV" "${QLX_PROGRAM_DIR}/snd/APPLAUSE.wav"
         DESTINATION "${QLX_INSTALL_PROGRAM_DIR}/snd")
+# The pictures drawn ready (set by ui/CMakeLists.txt).
+install(DIRECTORY "${QLX_READY_PICTURES_DIR}/" DESTINATION "${QLX_INSTALL_PROGRAM_DIR}/pictures")
 
 if(NOT WIN32)
   # The command on the PATH: a relative link into the program's folder.

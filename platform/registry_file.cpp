@@ -167,11 +167,15 @@ void FileOps::syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-bool UnsyncedFileOps::writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>&) {
+bool FileOps::writeUnsynced(const fs::path& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     const bool written = writeAll(fd, bytes);
     return ::close(fd) == 0 && written;
+}
+
+bool UnsyncedFileOps::writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>&) {
+    return writeUnsynced(path, bytes);
 }
 
 // ---- The registry ----
@@ -356,9 +360,13 @@ bool FileRegistry::writeKeyFile(const fs::path& file, const std::string& keyPath
 // link fails where the name exists); on a file system without hard links it
 // is moved there.
 FileRegistry::NewKeyFile FileRegistry::placeNewKeyFile(const fs::path& file, const std::string& keyPath) {
+    // Not flushed: an empty key is not worth a wait for the disk at the
+    // start. A crash soon after may lose it (the next start makes it again)
+    // or leave its file empty (read as a damaged key, kept aside; nothing
+    // of the player's is in it).
     const fs::path temp = temporaryFor(file);
     std::error_code ec;
-    if (!ops_->writeSynced(temp, formatKeyFile(keyPath, {}), std::nullopt)) {
+    if (!ops_->writeUnsynced(temp, formatKeyFile(keyPath, {}))) {
         fs::remove(temp, ec);
         return NewKeyFile::Failed;
     }
@@ -371,7 +379,6 @@ FileRegistry::NewKeyFile FileRegistry::placeNewKeyFile(const fs::path& file, con
         fs::remove(temp, ec);
         return NewKeyFile::Failed;
     }
-    ops_->syncFolder(file.parent_path());
     return NewKeyFile::Placed;
 }
 

@@ -72,6 +72,8 @@ public:
     // owner); else the bits 0666 that the umask leaves.
     virtual bool writeSynced(const std::filesystem::path& path, std::string_view bytes,
                              const std::optional<FileOwnership>& like);
+    // Creates or truncates path and writes bytes, without waiting for the disk.
+    virtual bool writeUnsynced(const std::filesystem::path& path, std::string_view bytes);
     // Renames from over to (replacing a file there).
     virtual bool rename(const std::filesystem::path& from, const std::filesystem::path& to);
     // Makes link a second name of the file existing.

@@ -1,11 +1,14 @@
 // Quellix: clear groups of touching tiles of one kind.
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include "captions.h"
 #include "startup.h"
 #include "help_window.h"
 #include "language.h"
+#include "packed_picture.h"
+#include "tile_pictures.h"
 #include "qt_services.h"
 #include "registry.h"
 #include "session_end.h"
@@ -17,10 +20,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(qlx::kAppTitle));
     QApplication::setApplicationVersion(QStringLiteral(QLX_VERSION));  // the project's version, from the build
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orlenda.Quellix"));
-    // The sizes a window manager shows: a 256-pixel picture would be decoded
-    // and sent to the X server at every start.
+    // The sizes a window manager shows, packed ready by the build: a 256-pixel
+    // picture would be decoded and sent to the X server at every start, and a
+    // PNG file has every image-format plugin loaded to read it.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64}) icon.addFile(QStringLiteral(":/icon/quellix-%1.png").arg(size));
+    for (const int size : {16, 24, 32, 48, 64}) {
+        QImage picture = qlx::readPackedPicture(qlx::readyPicturesFolder() + QStringLiteral("/quellix-%1.qlxp").arg(size));
+        if (picture.isNull()) picture = QImage(QStringLiteral(":/icon/quellix-%1.png").arg(size));
+        icon.addPixmap(QPixmap::fromImage(picture));
+    }
     QApplication::setWindowIcon(icon);
     qlx::loadTranslations(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
                           QLocale::system().uiLanguages());

@@ -39,7 +39,9 @@ constexpr const char* kMirroredWidth = "qlxMirroredWidth";
 
 MainWindow::MainWindow(Program& program, Services& services, QWidget* parent)
     : QMainWindow(parent), program_(program), services_(services), flow_(program.flow) {
-    setWindowTitle(QString::fromLatin1(kAppTitle));
+    // The game's caption from the start, so that the window is mapped with it
+    // (each start sets it again).
+    setWindowTitle(gameCaption(flow_.state()));
     // A caption, a menu bar and a minimise box; no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -5,9 +5,14 @@
 #include <QPainter>
 #include <cmath>
 
+#include "packed_picture.h"
+
 namespace qlx {
 
-ImageList::ImageList(int pictureSize, QString resourceDir) : size_(pictureSize), dir_(std::move(resourceDir)) {}
+QString readyPicturesFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/pictures"); }
+
+ImageList::ImageList(int pictureSize, QString sourceDir, QString readyDir)
+    : size_(pictureSize), dir_(std::move(sourceDir)), readyDir_(std::move(readyDir)) {}
 
 const QImage& ImageList::picture(int n, qreal devicePixelRatio) const {
     const std::pair<int, int> key{n, static_cast<int>(std::lround(devicePixelRatio * 100))};
@@ -21,18 +26,12 @@ QImage ImageList::render(int n, qreal ratio) const {
     const int pixels = static_cast<int>(std::lround(size_ * ratio));
     const QString name = QStringLiteral("/tile_%1").arg(n, 2, 10, QLatin1Char('0'));
     const QString base = dir_ + name;
-    QImage out;
-    const QString ready = dir_ + QLatin1Char('/') + QString::number(pixels) + name + QStringLiteral(".png");
-    if (QFile::exists(ready)) {
-        out = QImage(ready, "PNG").convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    } else if (QFile::exists(base + QStringLiteral(".svg"))) {
-        out = renderVectorPicture(base + QStringLiteral(".svg"), pixels);
-    } else {
-        const QImage source(base + QStringLiteral(".png"));
-        if (source.isNull()) return {};
-        out = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                  .scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage out = readPackedPicture(readyDir_ + QLatin1Char('/') + QString::number(pixels) + name + QStringLiteral(".qlxp"));
+    if (out.isNull()) {
+        out = QFile::exists(base + QStringLiteral(".svg")) ? renderVectorPicture(base + QStringLiteral(".svg"), pixels)
+                                                           : renderBitmapPicture(base + QStringLiteral(".png"), pixels);
     }
+    if (out.isNull()) return {};
     out.setDevicePixelRatio(ratio);
     return out;
 }
@@ -100,15 +99,16 @@ const char* tileKindName(int tileSet, int kind) {
     return kNames[tileSet][kind - 1];
 }
 
-TilePictures::TilePictures(QString resourceDir)
-    : lists_{ImageList(16, resourceDir), ImageList(32, resourceDir), ImageList(48, resourceDir)},
-      dir_(std::move(resourceDir)) {}
+TilePictures::TilePictures(QString sourceDir, QString readyDir)
+    : lists_{ImageList(16, sourceDir, readyDir), ImageList(32, sourceDir, readyDir), ImageList(48, sourceDir, readyDir)},
+      dir_(std::move(sourceDir)),
+      readyDir_(std::move(readyDir)) {}
 
 const ImageList& TilePictures::listOfSize(int pixels) const {
     for (const ImageList& l : lists_) {
         if (l.pictureSize() == pixels) return l;
     }
-    return shrunk_.try_emplace(pixels, pixels, dir_).first->second;
+    return shrunk_.try_emplace(pixels, pixels, dir_, readyDir_).first->second;
 }
 
 }  // namespace qlx

@@ -18,20 +18,31 @@ inline constexpr int kPictureCount = 45;
 const char* tileKindName(int tileSet, int kind);
 
 // A picture drawn from its vector source at `pixels` square, as the lists
-// draw them, and as the build draws the pictures it keeps ready: the three
-// tile sizes at one and two device pixels per pixel (16, 32, 48, 64 and 96),
-// in the resources at :/tiles/<pixels>/tile_NN.png (see ui/CMakeLists.txt).
-// A board of those sizes is shown without loading anything of the vector
-// renderer.
+// draw them, and as the build draws the pictures it keeps ready.
 QImage renderVectorPicture(const QString& svgFile, int pixels);
+// A picture from a large bitmap source, scaled smoothly to `pixels` square.
+QImage renderBitmapPicture(const QString& pngFile, int pixels);
+
+// The sizes at which the build keeps every picture ready, packed (see
+// packed_picture.h) in files beside the program, pictures/<pixels>/tile_NN.qlxp:
+// the three tile sizes at one and two device pixels per pixel. A board of
+// those sizes is shown without the vector renderer and without the toolkit's
+// image readers.
+inline constexpr int kReadyPictureSizes[] = {16, 32, 48, 64, 96};
+
+// The folder of the pictures drawn ready, beside the program.
+QString readyPicturesFolder();
 
 // One image list: square pictures of one size. A picture is made the first
 // time it is asked for at a given device pixel ratio, and kept: read from the
-// pictures drawn ready by the build where there is one of that size, else
-// rendered from its source (vector, or a large bitmap scaled smoothly).
+// pictures kept ready by the build where there is one of that size, else
+// drawn from its source (vector, or a large bitmap scaled smoothly).
 class ImageList {
 public:
-    explicit ImageList(int pictureSize, QString resourceDir = QStringLiteral(":/tiles"));
+    // Sources in sourceDir (tile_NN.svg or .png), pictures drawn ready in
+    // readyDir/<pixels>/tile_NN.qlxp.
+    explicit ImageList(int pictureSize, QString sourceDir = QStringLiteral(":/tiles"),
+                       QString readyDir = readyPicturesFolder());
 
     int pictureSize() const { return size_; }
     // Picture n (1..45) at this list's size, for a screen of the given pixel ratio.
@@ -43,13 +54,14 @@ private:
 
     int size_;
     QString dir_;
+    QString readyDir_;
     mutable std::map<std::pair<int, int>, QImage> cache_;  // (n, ratio * 100)
 };
 
 // tilePictures(0..2): the lists for "small", "Standard" and "Big".
 class TilePictures {
 public:
-    explicit TilePictures(QString resourceDir = QStringLiteral(":/tiles"));
+    explicit TilePictures(QString sourceDir = QStringLiteral(":/tiles"), QString readyDir = readyPicturesFolder());
     const ImageList& list(int tileSizeIndex) const { return lists_.at(static_cast<size_t>(tileSizeIndex)); }
     // The list of pictures `pixels` wide: one of the three, or, for a board
     // shrunk to fit its screen, a list of that size made at its first use.
@@ -58,6 +70,7 @@ public:
 private:
     std::array<ImageList, 3> lists_;
     QString dir_;
+    QString readyDir_;
     mutable std::map<int, ImageList> shrunk_;
 };
 

@@ -1,5 +1,6 @@
-// The one way a tile picture is drawn from its vector source, shared by the
-// image lists and by the build's tool that draws the pictures ready.
+// The one way a tile picture is drawn from its source (vector, or a large
+// bitmap), shared by the image lists and by the build's tool that draws the
+// pictures ready.
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -19,6 +20,13 @@ QImage renderVectorPicture(const QString& svgFile, int pixels) {
     // Through the straight-alpha form a PNG file keeps, so that a picture drawn
     // ready by the build and one drawn here are the same to the last bit.
     return out.convertToFormat(QImage::Format_ARGB32).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage renderBitmapPicture(const QString& pngFile, int pixels) {
+    const QImage source(pngFile, "PNG");
+    if (source.isNull()) return {};
+    return source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+        .scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace qlx

@@ -83,6 +83,10 @@ for size in 16 22 24 32 48 64 128 256; do
   [ "$(identify -format '%wx%h' "$png" 2>/dev/null)" = "${size}x$size" ] || fail "no ${size} px icon at $png"
 done
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
+# The pictures drawn ready, which the start reads instead of drawing them.
+for f in quellix-32.qlxp 16/tile_01.qlxp 32/tile_45.qlxp 96/tile_20.qlxp; do
+  [ -f "$program_dir/pictures/$f" ] || fail "no pictures/$f in the program's folder"
+done
 
 desktop="$prefix/share/applications/$id.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"

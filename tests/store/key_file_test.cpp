@@ -516,6 +516,36 @@ TEST_F(StoreTest, AKeysChangesReachTheDiskThroughATemporaryFileWhenItIsClosed) {
     EXPECT_EQ(readFile(keyFile()), withHeader("\"A\"=\"x\"\r\n\"B\"=hex:01\r\n"));
 }
 
+// A new key's empty file is put in place without waiting for the disk, which
+// would hold up the first start; a change to the key is flushed as ever.
+TEST_F(StoreTest, ANewKeysEmptyFileIsPlacedWithoutWaitingForTheDisk) {
+    struct Recording : FileOps {
+        std::vector<std::string> steps;
+        bool writeSynced(const fs::path& p, std::string_view bytes, const std::optional<FileOwnership>& like) override {
+            steps.push_back("write synced");
+            return FileOps::writeSynced(p, bytes, like);
+        }
+        bool writeUnsynced(const fs::path& p, std::string_view bytes) override {
+            steps.push_back("write");
+            return FileOps::writeUnsynced(p, bytes);
+        }
+        void syncFolder(const fs::path& folder) override {
+            steps.push_back("sync");
+            FileOps::syncFolder(folder);
+        }
+    };
+    const auto ops = std::make_shared<Recording>();
+    FileRegistry made(software_, ops);
+    const std::optional<CreatedKey> key = made.createKey(made.openSoftware().value(), kSettingsKeyPath, kSettingsKeyClass);
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->disposition, KeyDisposition::CreatedNew);
+    EXPECT_EQ(ops->steps, std::vector<std::string>{"write"});
+    EXPECT_EQ(readFile(keyFile()), formatKeyFile(kKeyPath, {}));
+    ASSERT_TRUE(made.setValue(key->key, "B", kRegBinary, std::vector<uint8_t>{1}));
+    EXPECT_TRUE(made.closeKey(key->key));
+    EXPECT_EQ(ops->steps, (std::vector<std::string>{"write", "write synced", "sync"}));
+}
+
 // A key path names a key below "Software" and nothing else: a path with an
 // empty part, "." or "..", or a "/" is refused, and nothing is made for it.
 TEST_F(StoreTest, AKeyPathThatNamesNoKeyBelowSoftwareIsRefused) {
@@ -555,9 +585,9 @@ TEST_F(StoreTest, AKeySavedWhileAnotherCopyMakesItIsReadAndKept) {
         SavedMeanwhile(fs::path key, bool links) : NoHardLinkOps(false), key(std::move(key)), links(links) {}
         fs::path key;
         bool links;
-        bool writeSynced(const fs::path& path, std::string_view bytes, const std::optional<FileOwnership>& like) override {
+        bool writeUnsynced(const fs::path& path, std::string_view bytes) override {
             if (!fs::exists(key)) writeFile(key, formatKeyFile(kKeyPath, {sz("1STATS1_1_1", "Ann")}));  // the other copy's save
-            return FileOps::writeSynced(path, bytes, like);
+            return FileOps::writeUnsynced(path, bytes);
         }
         bool hardLink(const fs::path& existing, const fs::path& link) override {
             return links && FileOps::hardLink(existing, link);
