@@ -104,7 +104,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.orlenda.example/")
 # these; Qt's platform, image and audio plugins come with those libraries'
 # packages. The window and its dialogs are measured with Liberation Sans.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt SVG's image plugin draws the vector pictures the build did not draw
+# ready; the program loads it, it does not link it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6")
 # Qt's own translations, of the standard buttons of message boxes, for a
 # player whose desktop speaks one of the game's languages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

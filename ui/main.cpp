@@ -5,6 +5,7 @@
 
 #include "captions.h"
 #include "startup.h"
+#include "game_style.h"
 #include "help_window.h"
 #include "language.h"
 #include "packed_picture.h"
@@ -17,6 +18,8 @@
 int main(int argc, char* argv[]) {
     qlx::ignoreBrokenPipes();
     QApplication app(argc, argv);
+    // The desktop's style (or the one chosen with -style), wrapped.
+    QApplication::setStyle(new qlx::GameStyle(QApplication::style()->name()));
     QApplication::setApplicationName(QString::fromLatin1(qlx::kAppTitle));
     QApplication::setApplicationVersion(QStringLiteral(QLX_VERSION));  // the project's version, from the build
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orlenda.Quellix"));

@@ -8,7 +8,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
-#include <QSvgRenderer>
+#include <QImageReader>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -206,15 +206,11 @@ void setDialogButtons(QDialog* dialog, QAbstractButton* defaultButton, QAbstract
 }
 
 QPixmap vectorPicture(const QString& resource, QSize size, qreal devicePixelRatio) {
-    QSvgRenderer svg(resource);
-    QPixmap out(QSize(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
-                      static_cast<int>(std::lround(size.height() * devicePixelRatio))));
-    out.fill(Qt::transparent);
-    QPainter p(&out);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    svg.render(&p, QRectF(QPointF(0, 0), QSizeF(out.size())));
-    p.end();
+    // Through Qt SVG's image plugin, loaded when such a picture is first shown.
+    QImageReader svg(resource, "svg");
+    svg.setScaledSize(QSize(static_cast<int>(std::lround(size.width() * devicePixelRatio)),
+                            static_cast<int>(std::lround(size.height() * devicePixelRatio))));
+    QPixmap out = QPixmap::fromImage(svg.read());
     out.setDevicePixelRatio(devicePixelRatio);
     return out;
 }

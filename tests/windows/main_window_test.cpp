@@ -4,9 +4,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QStyleFactory>
 #include <QtTest>
+#include <memory>
 
 #include "startup.h"
+#include "game_style.h"
 #include "about_dialog.h"
 #include "falling_options_dialog.h"
 #include "window_fixture.h"
@@ -38,6 +41,7 @@ private slots:
     void aFallingTickReachesTheBoardAndABlockedBatchEndsTheGame();
     void fallingOptionsChangeThePeriodAtOnceAndTheTimeFromTheNextGame();
     void helpAndAboutLeaveTheGameRunning();
+    void theGamesStyleDrawsTheExtensionArrowAsTheDesktopsDoes();
 };
 
 void MainWindowTest::startUpShowsAFirstRunStandardGame() {
@@ -316,6 +320,26 @@ void MainWindowTest::helpAndAboutLeaveTheGameRunning() {
     QCOMPARE(answers.titles, (std::vector<QString>{"Dialog Caption"}));
     QCOMPARE(p.web.opened, std::vector<std::string>{kWebSite});
     QVERIFY(w.clockTimer().running() && w.flow().inProgress());
+}
+
+// The menu bar's extension arrow, made only when it is drawn, is the
+// desktop style's own, in every size and state; other pictures pass through.
+void MainWindowTest::theGamesStyleDrawsTheExtensionArrowAsTheDesktopsDoes() {
+    const QString name = QApplication::style()->name();
+    qlx::GameStyle game(name);
+    const std::unique_ptr<QStyle> desktop(QStyleFactory::create(name));
+    for (const auto which : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+                             QStyle::SP_MessageBoxWarning}) {
+        const QIcon later = game.standardIcon(which);
+        const QIcon now = desktop->standardIcon(which);
+        QVERIFY(!now.isNull());
+        QCOMPARE(later.availableSizes(), now.availableSizes());
+        for (const int size : {16, 32}) {
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+                QCOMPARE(later.pixmap(size, mode).toImage(), now.pixmap(size, mode).toImage());
+            }
+        }
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
