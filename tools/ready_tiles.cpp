@@ -1,4 +1,4 @@
-// Packs pictures ready for the program's resources (see ui/packed_picture.h).
+// Packs pictures ready for the program's folder (see ui/packed_picture.h).
 // Run by the build.
 //
 //   ready_tiles OUT_DIR SIZES(comma-separated) SOURCE...
